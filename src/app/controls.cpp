@@ -1,0 +1,158 @@
+#include "app/controls.h"
+
+#include <QDrag>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <cmath>
+
+namespace rechnado {
+
+int toPixels(double twips)
+{
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (std::exchange(m_pressed, false) && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+Picture::Picture(QWidget *parent)
+    : QLabel(parent)
+{
+}
+
+void Picture::setGeometryTwips(double left, double top, double width, double height)
+{
+    m_left = left;
+    m_top = top;
+    m_width = width;
+    m_height = height;
+    setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+}
+
+void Picture::moveTwips(double left, double top)
+{
+    m_left = left;
+    m_top = top;
+    move(toPixels(left), toPixels(top));
+}
+
+void Picture::setAcceptsControlDrops(bool on)
+{
+    setAcceptDrops(on);
+}
+
+QString Picture::dragMimeType()
+{
+    return QStringLiteral("application/x-rechnado-control");
+}
+
+void Picture::mousePressEvent(QMouseEvent *event)
+{
+    if (m_dragAutomatic && event->button() == Qt::LeftButton) {
+        auto *drag = new QDrag(this);
+        auto *mime = new QMimeData;
+        mime->setData(dragMimeType(), objectName().toUtf8());
+        drag->setMimeData(mime);
+        drag->setPixmap(pixmap().scaled(size()));
+        drag->setHotSpot(event->position().toPoint());
+        drag->exec(Qt::MoveAction);
+        return;
+    }
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void Picture::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (std::exchange(m_pressed, false) && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+namespace {
+QWidget *draggedControl(const QDropEvent *event)
+{
+    if (!event->mimeData()->hasFormat(Picture::dragMimeType()))
+        return nullptr;
+    return qobject_cast<QWidget *>(event->source());
+}
+} // namespace
+
+void Picture::dragEnterEvent(QDragEnterEvent *event)
+{
+    QWidget *source = draggedControl(event);
+    if (!source) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    Q_EMIT dragOver(source);
+}
+
+void Picture::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (QWidget *source = draggedControl(event)) {
+        event->acceptProposedAction();
+        Q_EMIT dragOver(source);
+    }
+}
+
+void Picture::dropEvent(QDropEvent *event)
+{
+    if (QWidget *source = draggedControl(event)) {
+        event->acceptProposedAction();
+        // Told once the drag has ended, so that what the drop shows (message boxes) does not run
+        // inside the drag and drop machinery.
+        QMetaObject::invokeMethod(
+            this,
+            [this, dragged = QPointer<QWidget>(source)] {
+                if (dragged)
+                    Q_EMIT dragDrop(dragged);
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void Shape::setFillColour(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+    setAutoFillBackground(true);
+}
+
+void Line::setPoints(QPoint from, QPoint to)
+{
+    m_from = from;
+    m_to = to;
+    setGeometry(QRect(from, to).normalized().adjusted(0, 0, 1, 1));
+}
+
+void Line::paintEvent(QPaintEvent * /*event*/)
+{
+    QPainter painter(this);
+    painter.setPen(m_colour);
+    painter.drawLine(m_from - pos(), m_to - pos());
+}
+
+Frame::Frame(QWidget *parent)
+    : QFrame(parent)
+{
+    setFrameStyle(QFrame::Box | QFrame::Sunken);
+}
+
+} // namespace rechnado

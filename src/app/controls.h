@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QLabel>
+#include <QWidget>
+
+class QPushButton;
+
+namespace rechnado {
+
+// 15 units of 1/1440 inch make one logical pixel; Qt's high-DPI scaling does the rest.
+constexpr double kTwipsPerPixel = 15.0;
+int toPixels(double twips);
+
+// A label that can be clicked (the mode label, the clock).
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// A picture whose position is kept in twips as floating-point values, so that a move by one unit
+// is exact even where the pixel stays the same. It can start a drag of itself when pressed, and it
+// can be told of controls dragged over it or dropped on it.
+class Picture : public QLabel {
+    Q_OBJECT
+public:
+    explicit Picture(QWidget *parent = nullptr);
+
+    double left() const { return m_left; }
+    double top() const { return m_top; }
+    double widthTwips() const { return m_width; }
+    double heightTwips() const { return m_height; }
+    // Places and sizes the picture in one step.
+    void setGeometryTwips(double left, double top, double width, double height);
+    void moveTwips(double left, double top);
+    void setLeft(double left) { moveTwips(left, m_top); }
+    void setTop(double top) { moveTwips(m_left, top); }
+
+    // Pressing the mouse on the picture starts a drag of it at once, with its picture as drag image.
+    void setDragAutomatic(bool on) { m_dragAutomatic = on; }
+    void setAcceptsControlDrops(bool on);
+
+    // The control being dragged, as the drag events name it.
+    static QString dragMimeType();
+
+Q_SIGNALS:
+    void clicked();
+    void dragOver(QWidget *source);
+    void dragDrop(QWidget *source);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    double m_left = 0;
+    double m_top = 0;
+    double m_width = 0;
+    double m_height = 0;
+    bool m_dragAutomatic = false;
+    bool m_pressed = false;
+};
+
+// A filled rectangle without outline.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    void setFillColour(const QColor &colour);
+};
+
+// A straight line between two points of its parent, drawn one pixel wide.
+class Line : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    void setPoints(QPoint from, QPoint to);
+    void setColour(const QColor &colour) { m_colour = colour; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPoint m_from;
+    QPoint m_to;
+    QColor m_colour;
+};
+
+// A frame without caption that holds other controls; it lies behind them.
+class Frame : public QFrame {
+    Q_OBJECT
+public:
+    explicit Frame(QWidget *parent = nullptr);
+};
+
+} // namespace rechnado

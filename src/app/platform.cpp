@@ -1,0 +1,88 @@
+#include "app/platform.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace rechnado {
+
+namespace {
+
+Platform *installed = nullptr;
+
+QMessageBox::Icon toQt(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MsgIcon::Critical:
+        return QMessageBox::Critical;
+    case MsgIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+void DesktopPlatform::messageBox(const QString &text, const QString &title, MsgIcon icon, MsgButtons buttons)
+{
+    QMessageBox box(toQt(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
+    if (buttons == MsgButtons::OkHelp) {
+        // Help names no help file: it closes the box like OK, and it is the default button.
+        QPushButton *help = box.addButton(QMessageBox::Help);
+        QObject::connect(help, &QPushButton::clicked, &box, &QMessageBox::accept);
+        box.setDefaultButton(help);
+    }
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+}
+
+void DesktopPlatform::endProgram()
+{
+    QCoreApplication::exit(0);
+}
+
+QDateTime DesktopPlatform::now() const
+{
+    return QDateTime::currentDateTime();
+}
+
+Platform &platform()
+{
+    static DesktopPlatform desktop;
+    return installed ? *installed : desktop;
+}
+
+Platform *setPlatform(Platform *replacement)
+{
+    return std::exchange(installed, replacement);
+}
+
+QString shortDateText(const QDate &date)
+{
+    return QLocale().toString(date, QLocale::ShortFormat);
+}
+
+QString longTimeText(const QTime &time)
+{
+    // The locale's long form with seconds, but without the time zone that Qt appends to it.
+    QString format = QLocale().timeFormat(QLocale::LongFormat);
+    QString kept;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'')
+            quoted = !quoted;
+        if (!quoted && c == u't')
+            continue;
+        kept += c;
+    }
+    return QLocale().toString(time, kept.trimmed());
+}
+
+} // namespace rechnado

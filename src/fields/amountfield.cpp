@@ -1,0 +1,139 @@
+#include "fields/amountfield.h"
+
+#include "fields/styles.h"
+
+#include <QFocusEvent>
+#include <QMouseEvent>
+#include <QValidator>
+
+namespace rechnado {
+
+// Every change the user makes (a typed key, a paste, a drop, an undo) passes here as the whole new
+// text: a change that brings in a refused character or exceeds the typed length is refused whole.
+// Text the program sets with setText() is not validated.
+class AmountField::Validator final : public QValidator {
+public:
+    explicit Validator(AmountField *field)
+        : QValidator(field)
+        , m_field(field)
+    {
+    }
+
+    State validate(QString &input, int & /*pos*/) const override
+    {
+        if (!filterAcceptsAll(m_field->keyFilter(), input))
+            return Invalid;
+        const int max = m_field->typedMaxLength();
+        if (max > 0 && input.size() > max)
+            return Invalid;
+        return Acceptable;
+    }
+
+private:
+    AmountField *m_field;
+};
+
+AmountField::AmountField(QWidget *parent)
+    : QLineEdit(parent)
+{
+    setValidator(new Validator(this));
+    setAlignment(Qt::AlignCenter);
+}
+
+void AmountField::setBackColour(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Base, colour);
+    setPalette(p);
+}
+
+QColor AmountField::backColour() const
+{
+    return palette().color(QPalette::Active, QPalette::Base);
+}
+
+void AmountField::setForeColour(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Active, QPalette::Text, colour);
+    p.setColor(QPalette::Inactive, QPalette::Text, colour);
+    setPalette(p);
+}
+
+QColor AmountField::foreColour() const
+{
+    return palette().color(QPalette::Active, QPalette::Text);
+}
+
+void AmountField::setFontSize(double points)
+{
+    QFont f = font();
+    f.setPointSizeF(points);
+    setFont(f);
+}
+
+void AmountField::setBold(bool bold)
+{
+    QFont f = font();
+    f.setBold(bold);
+    setFont(f);
+}
+
+void AmountField::applyInputStyle(bool blackText)
+{
+    setText(QString());
+    setEnabled(true);
+    setBackColour(styles::windowBackground());
+    if (blackText)
+        setForeColour(styles::black());
+    setBorder(true);
+    setFontSize(styles::kInputPoints);
+    setBold(false);
+    setLocked(false);
+}
+
+void AmountField::applyResultStyle()
+{
+    setBackColour(styles::lightYellow());
+    setBorder(false);
+    setFontSize(styles::kResultPoints);
+    setBold(true);
+    setLocked(true);
+}
+
+void AmountField::GotFocus()
+{
+    setSelection(0, static_cast<int>(text().size()));
+}
+
+void AmountField::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    // Coming back from the field's own context menu is no new focus.
+    if (!m_selectAllOnFocus || event->reason() == Qt::PopupFocusReason)
+        return;
+    GotFocus();
+    m_focusedByMouse = event->reason() == Qt::MouseFocusReason;
+}
+
+void AmountField::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    if (m_focusedByMouse && event->button() == Qt::LeftButton) {
+        // The click that brought the focus keeps the whole text selected instead of placing the caret.
+        event->accept();
+        return;
+    }
+    QLineEdit::mousePressEvent(event);
+}
+
+void AmountField::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool wasFocusClick = std::exchange(m_focusedByMouse, false);
+    if (!wasFocusClick)
+        QLineEdit::mouseReleaseEvent(event);
+    if (std::exchange(m_pressed, false) && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+}
+
+} // namespace rechnado

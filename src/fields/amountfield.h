@@ -1,0 +1,69 @@
+#pragma once
+
+#include "fields/keyfilter.h"
+
+#include <QLineEdit>
+
+namespace rechnado {
+
+// A single-line text field holding an amount, a percentage, a term or a rate as text.
+//
+// It lets through only the characters its key filter allows, whether typed one by one or pasted
+// and dropped whole (a paste with one refused character is refused whole, never altered), takes at
+// most typedMaxLength() characters from the user (text the program writes is never cut), and selects
+// its whole text whenever it gets the focus, by Tab or by mouse, locked or not.
+class AmountField : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit AmountField(QWidget *parent = nullptr);
+
+    KeyFilter keyFilter() const { return m_filter; }
+    void setKeyFilter(KeyFilter filter) { m_filter = filter; }
+    // 0 means no limit.
+    int typedMaxLength() const { return m_typedMaxLength; }
+    void setTypedMaxLength(int length) { m_typedMaxLength = length; }
+    bool selectsAllOnFocus() const { return m_selectAllOnFocus; }
+    void setSelectsAllOnFocus(bool on) { m_selectAllOnFocus = on; }
+
+    // The field's look, property by property.
+    void setBackColour(const QColor &colour);
+    QColor backColour() const;
+    void setForeColour(const QColor &colour);
+    QColor foreColour() const;
+    void setBorder(bool single) { setFrame(single); }
+    bool hasBorder() const { return hasFrame(); }
+    void setFontSize(double points);
+    void setBold(bool bold);
+    void setLocked(bool locked) { setReadOnly(locked); }
+    bool isLocked() const { return isReadOnly(); }
+
+    // The two looks of a main-window amount field. Clearing the field's number and result flag is the
+    // window's part.
+    // Input style: text empty, enabled, window background, (black text where asked), single border,
+    // 12 points, not bold, not locked.
+    void applyInputStyle(bool blackText);
+    // Result style: light-yellow background, no border, 14 points, bold, locked.
+    void applyResultStyle();
+
+    // The rule that runs when the field gets the focus: the whole text selected.
+    void GotFocus();
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    class Validator;
+
+    KeyFilter m_filter = KeyFilter::None;
+    int m_typedMaxLength = 0;
+    bool m_selectAllOnFocus = true;
+    bool m_focusedByMouse = false;
+    bool m_pressed = false;
+};
+
+} // namespace rechnado

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+namespace rechnado {
+
+// Number text by the user's regional settings (the default QLocale).
+//
+// The numeric test passes an optional leading minus sign, digits and at most one decimal separator
+// of the locale, with at least one digit; no digit grouping, no blanks, no exponent.
+bool isNumeric(const QString &text, const QLocale &locale = QLocale());
+
+// The value of a text that passes the numeric test; nothing otherwise. A text of very many digits
+// may read as infinity: the solvers refuse what they cannot compute.
+std::optional<double> toNumber(const QString &text, const QLocale &locale = QLocale());
+
+// Reading a field: the variable takes the text's value only when the text passes the numeric test;
+// otherwise it keeps the value it had.
+void readField(const QString &text, double &variable, const QLocale &locale = QLocale());
+
+// The pattern "0.00": a minus sign for negative values, no grouping, the locale's decimal separator,
+// exactly two decimals. A negative value that rounds to zero is written without its sign.
+// Only finite values are written.
+QString formatFixed2(double value, const QLocale &locale = QLocale());
+
+// A change or difference: "0.00" with a leading "+" when the value is greater than 0. The sign
+// follows the unrounded value, so a tiny increase shows as "+0,00".
+QString formatSigned(double value, const QLocale &locale = QLocale());
+
+} // namespace rechnado

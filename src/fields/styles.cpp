@@ -1,0 +1,28 @@
+#include "fields/styles.h"
+
+#include <QApplication>
+#include <QPalette>
+
+namespace rechnado::styles {
+
+QColor colour(quint32 bgr)
+{
+    if (bgr & kSystemColour) {
+        const QPalette palette = QApplication::palette();
+        switch (bgr) {
+        case kWindowBackground:
+            return palette.color(QPalette::Base);
+        case kWindowText:
+            return palette.color(QPalette::Text);
+        case kButtonText:
+            return palette.color(QPalette::ButtonText);
+        case kButtonFace:
+        default:
+            return palette.color(QPalette::Window);
+        }
+    }
+    return QColor(static_cast<int>(bgr & 0xFFU), static_cast<int>((bgr >> 8) & 0xFFU),
+                  static_cast<int>((bgr >> 16) & 0xFFU));
+}
+
+} // namespace rechnado::styles
