@@ -1,0 +1,258 @@
+// The amount field as a user meets it: typing key by key, pasting whole, the typed length limit,
+// select-all on focus and the two looks.
+#include "fields/amountfield.h"
+#include "fields/styles.h"
+#include "support/typing.h"
+
+#include <QClipboard>
+#include <QVBoxLayout>
+#include <QtTest>
+
+using namespace rechnado;
+
+class TestAmountField : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void typed_key_by_key_data() { textRows(); }
+    void typed_key_by_key();
+    void pasted_whole_data() { textRows(); }
+    void pasted_whole();
+    void inserted_whole_data() { textRows(); }
+    void inserted_whole();
+    void backspace_and_editing_keys_work();
+    void enter_is_not_inserted();
+    void twelfth_character_is_refused_but_program_text_is_not_cut();
+    void paste_over_a_selection_counts_the_resulting_length();
+    void tab_selects_the_whole_text();
+    void mouse_focus_selects_the_whole_text();
+    void empty_field_gets_an_empty_selection();
+    void locked_field_still_selects_on_focus_and_copies();
+    void input_and_result_styles();
+
+private:
+    // Each row is exercised typed key by key, pasted and inserted whole.
+    static void textRows();
+
+    QWidget *m_window = nullptr;
+    AmountField *m_first = nullptr;
+    AmountField *m_field = nullptr;
+};
+
+void TestAmountField::init()
+{
+    m_window = new QWidget;
+    auto *layout = new QVBoxLayout(m_window);
+    m_first = new AmountField(m_window);
+    m_field = new AmountField(m_window);
+    m_field->setObjectName(QStringLiteral("field"));
+    layout->addWidget(m_first);
+    layout->addWidget(m_field);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+void TestAmountField::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+}
+
+void TestAmountField::textRows()
+{
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<int>("maxLength");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("typed");  // what typing it key by key leaves
+    QTest::addColumn<bool>("pasteTaken"); // whether a paste of it goes in whole
+
+    const int dec = int(KeyFilter::Decimal);
+    const int sig = int(KeyFilter::SignedDecimal);
+    const int whole = int(KeyFilter::WholeNumber);
+    const int none = int(KeyFilter::None);
+    QTest::newRow("decimal digits and comma") << dec << 11 << "1234,56" << "1234,56" << true;
+    QTest::newRow("decimal refuses the point") << dec << 11 << "1.5" << "15" << false;
+    QTest::newRow("decimal refuses minus") << dec << 11 << "-5" << "5" << false;
+    QTest::newRow("decimal takes two commas") << dec << 11 << "1,,5" << "1,,5" << true;
+    QTest::newRow("decimal refuses letters and umlauts") << dec << 11 << "1a2ä3ß" << "123" << false;
+    QTest::newRow("decimal refuses blanks") << dec << 11 << "1 000" << "1000" << false;
+    QTest::newRow("signed takes minus anywhere") << sig << 11 << "5-5" << "5-5" << true;
+    QTest::newRow("signed refuses plus and percent") << sig << 11 << "+5%" << "5" << false;
+    QTest::newRow("whole refuses comma") << whole << 0 << "12,5" << "125" << false;
+    QTest::newRow("whole has no limit") << whole << 0 << "1234567890123" << "1234567890123" << true;
+    QTest::newRow("decimal limited to 11") << dec << 11 << "123456789012" << "12345678901" << false;
+    QTest::newRow("exactly 11") << dec << 11 << "12345678901" << "12345678901" << true;
+    QTest::newRow("no filter takes anything") << none << 0 << "ab.c" << "ab.c" << true;
+}
+
+void TestAmountField::typed_key_by_key()
+{
+    QFETCH(int, filter);
+    QFETCH(int, maxLength);
+    QFETCH(QString, input);
+    QFETCH(QString, typed);
+    m_field->setKeyFilter(static_cast<KeyFilter>(filter));
+    m_field->setTypedMaxLength(maxLength);
+    m_field->setFocus();
+    test::typeText(m_field, input);
+    QCOMPARE(m_field->text(), typed);
+}
+
+void TestAmountField::pasted_whole()
+{
+    QFETCH(int, filter);
+    QFETCH(int, maxLength);
+    QFETCH(QString, input);
+    QFETCH(bool, pasteTaken);
+    m_field->setKeyFilter(static_cast<KeyFilter>(filter));
+    m_field->setTypedMaxLength(maxLength);
+    m_field->setFocus();
+    QGuiApplication::clipboard()->setText(input);
+    QTest::keySequence(m_field, QKeySequence::Paste);
+    QCOMPARE(m_field->text(), pasteTaken ? input : QString());
+}
+
+void TestAmountField::inserted_whole()
+{
+    QFETCH(int, filter);
+    QFETCH(int, maxLength);
+    QFETCH(QString, input);
+    QFETCH(bool, pasteTaken);
+    m_field->setKeyFilter(static_cast<KeyFilter>(filter));
+    m_field->setTypedMaxLength(maxLength);
+    m_field->insert(input);
+    QCOMPARE(m_field->text(), pasteTaken ? input : QString());
+}
+
+void TestAmountField::backspace_and_editing_keys_work()
+{
+    m_field->setKeyFilter(KeyFilter::Decimal);
+    m_field->setFocus();
+    QTest::keyClicks(m_field, QStringLiteral("1234"));
+    QTest::keyClick(m_field, Qt::Key_Backspace);
+    QCOMPARE(m_field->text(), QStringLiteral("123"));
+    QTest::keyClick(m_field, Qt::Key_Home);
+    QTest::keyClick(m_field, Qt::Key_Delete);
+    QTest::keyClick(m_field, Qt::Key_Right);
+    QTest::keyClicks(m_field, QStringLiteral(","));
+    QCOMPARE(m_field->text(), QStringLiteral("2,3"));
+    QTest::keySequence(m_field, QKeySequence::Undo);
+    QCOMPARE(m_field->text(), QStringLiteral("23"));
+}
+
+void TestAmountField::enter_is_not_inserted()
+{
+    m_field->setKeyFilter(KeyFilter::Decimal);
+    m_field->setFocus();
+    QTest::keyClicks(m_field, QStringLiteral("12"));
+    QTest::keyClick(m_field, Qt::Key_Return);
+    QTest::keyClick(m_field, Qt::Key_Escape);
+    QCOMPARE(m_field->text(), QStringLiteral("12"));
+}
+
+void TestAmountField::twelfth_character_is_refused_but_program_text_is_not_cut()
+{
+    m_field->setKeyFilter(KeyFilter::Decimal);
+    m_field->setTypedMaxLength(11);
+    const QString result = QStringLiteral("+100000000000,00%");
+    m_field->setText(result);
+    QCOMPARE(m_field->text(), result);
+    m_field->setText(QStringLiteral("12345678901"));
+    m_field->setFocus();
+    m_field->end(false);
+    QTest::keyClicks(m_field, QStringLiteral("2"));
+    QCOMPARE(m_field->text(), QStringLiteral("12345678901"));
+}
+
+void TestAmountField::paste_over_a_selection_counts_the_resulting_length()
+{
+    m_field->setKeyFilter(KeyFilter::Decimal);
+    m_field->setTypedMaxLength(11);
+    m_field->setText(QStringLiteral("12345678901"));
+    m_field->setFocus();
+    m_field->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("99"));
+    QTest::keySequence(m_field, QKeySequence::Paste);
+    QCOMPARE(m_field->text(), QStringLiteral("99"));
+}
+
+void TestAmountField::tab_selects_the_whole_text()
+{
+    m_field->setText(QStringLiteral("100"));
+    m_first->setFocus();
+    QTest::keyClick(m_first, Qt::Key_Tab);
+    QVERIFY(m_field->hasFocus());
+    QCOMPARE(m_field->selectedText(), QStringLiteral("100"));
+    QTest::keyClicks(m_field, QStringLiteral("5"));
+    QCOMPARE(m_field->text(), QStringLiteral("5"));
+}
+
+void TestAmountField::mouse_focus_selects_the_whole_text()
+{
+    m_field->setText(QStringLiteral("250,5"));
+    m_first->setFocus();
+    QTest::mouseClick(m_field, Qt::LeftButton, {}, QPoint(3, m_field->height() / 2));
+    QVERIFY(m_field->hasFocus());
+    QCOMPARE(m_field->selectedText(), QStringLiteral("250,5"));
+    // A second click inside the focused field places the caret as usual.
+    QTest::mouseClick(m_field, Qt::LeftButton, {}, QPoint(3, m_field->height() / 2));
+    QVERIFY(!m_field->hasSelectedText());
+}
+
+void TestAmountField::empty_field_gets_an_empty_selection()
+{
+    m_first->setFocus();
+    QTest::keyClick(m_first, Qt::Key_Tab);
+    QVERIFY(m_field->hasFocus());
+    QVERIFY(!m_field->hasSelectedText());
+    QCOMPARE(m_field->cursorPosition(), 0);
+}
+
+void TestAmountField::locked_field_still_selects_on_focus_and_copies()
+{
+    m_field->setText(QStringLiteral("119,00"));
+    m_field->applyResultStyle();
+    m_first->setFocus();
+    QTest::keyClick(m_first, Qt::Key_Tab);
+    QCOMPARE(m_field->selectedText(), QStringLiteral("119,00"));
+    QTest::keyClicks(m_field, QStringLiteral("9"));
+    QCOMPARE(m_field->text(), QStringLiteral("119,00"));
+    QGuiApplication::clipboard()->clear();
+    QTest::keySequence(m_field, QKeySequence::Copy);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("119,00"));
+}
+
+void TestAmountField::input_and_result_styles()
+{
+    m_field->setText(QStringLiteral("119,00"));
+    m_field->setForeColour(styles::green());
+    m_field->setEnabled(false);
+    m_field->applyResultStyle();
+    QCOMPARE(m_field->backColour(), QColor(255, 255, 192));
+    QVERIFY(!m_field->hasBorder());
+    QCOMPARE(m_field->font().pointSizeF(), 14.0);
+    QVERIFY(m_field->font().bold());
+    QVERIFY(m_field->isLocked());
+    QVERIFY(!m_field->isEnabled()); // the result style leaves enabled alone
+    QCOMPARE(m_field->text(), QStringLiteral("119,00"));
+
+    m_field->applyInputStyle(false);
+    QCOMPARE(m_field->text(), QString());
+    QVERIFY(m_field->isEnabled());
+    QCOMPARE(m_field->backColour(), styles::windowBackground());
+    QCOMPARE(m_field->foreColour(), styles::green()); // only the percentage field turns black
+    QVERIFY(m_field->hasBorder());
+    QCOMPARE(m_field->font().pointSizeF(), 12.0);
+    QVERIFY(!m_field->font().bold());
+    QVERIFY(!m_field->isLocked());
+
+    m_field->applyInputStyle(true);
+    QCOMPARE(m_field->foreColour(), QColor(0, 0, 0));
+}
+
+QTEST_MAIN(TestAmountField)
+#include "tst_amountfield.moc"

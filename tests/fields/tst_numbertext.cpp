@@ -1,0 +1,198 @@
+// Number text and key filters, without widgets: what the fields let through, what they read, how
+// they write.
+#include "fields/keyfilter.h"
+#include "fields/numbertext.h"
+
+#include <QtTest>
+#include <cmath>
+#include <limits>
+
+using namespace rechnado;
+
+namespace {
+QLocale german()
+{
+    return QLocale(QLocale::German, QLocale::Germany);
+}
+QLocale english()
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
+} // namespace
+
+class TestNumberText : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void numeric_test_follows_the_locale_data();
+    void numeric_test_follows_the_locale();
+    void a_failing_text_leaves_the_variable_alone();
+    void a_huge_number_of_digits_reads_as_infinity();
+    void writes_two_decimals_without_grouping_data();
+    void writes_two_decimals_without_grouping();
+    void signed_text_follows_the_unrounded_value_data();
+    void signed_text_follows_the_unrounded_value();
+    void key_filter_lets_through_data();
+    void key_filter_lets_through();
+    void key_filter_refuses_every_other_code();
+    void whole_text_passes_only_if_every_character_does();
+};
+
+void TestNumberText::numeric_test_follows_the_locale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("numeric");
+    QTest::addColumn<double>("value");
+
+    const QLocale de = german();
+    const QLocale en = english();
+    QTest::newRow("de integer") << de << "100" << true << 100.0;
+    QTest::newRow("de comma") << de << "1,5" << true << 1.5;
+    QTest::newRow("de negative") << de << "-3,25" << true << -3.25;
+    QTest::newRow("de leading comma") << de << ",5" << true << 0.5;
+    QTest::newRow("de trailing comma") << de << "5," << true << 5.0;
+    QTest::newRow("de zero") << de << "0" << true << 0.0;
+    QTest::newRow("de minus zero") << de << "-0" << true << 0.0;
+    QTest::newRow("de empty") << de << "" << false << 0.0;
+    QTest::newRow("de lone comma") << de << "," << false << 0.0;
+    QTest::newRow("de lone minus") << de << "-" << false << 0.0;
+    QTest::newRow("de minus between digits") << de << "5-5" << false << 0.0;
+    QTest::newRow("de trailing minus") << de << "5-" << false << 0.0;
+    QTest::newRow("de two commas") << de << "1,,5" << false << 0.0;
+    QTest::newRow("de comma and comma") << de << "1,2,3" << false << 0.0;
+    QTest::newRow("de point is grouping, refused") << de << "1.000" << false << 0.0;
+    QTest::newRow("de blank") << de << "1 0" << false << 0.0;
+    QTest::newRow("de exponent") << de << "1e5" << false << 0.0;
+    QTest::newRow("de result text with percent") << de << "19,00%" << false << 0.0;
+    QTest::newRow("de result text with plus") << de << "+19,00" << false << 0.0;
+    QTest::newRow("en point") << en << "1.5" << true << 1.5;
+    QTest::newRow("en comma refused") << en << "1,5" << false << 0.0;
+    QTest::newRow("en negative") << en << "-2.5" << true << -2.5;
+}
+
+void TestNumberText::numeric_test_follows_the_locale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    QFETCH(bool, numeric);
+    QFETCH(double, value);
+
+    QCOMPARE(isNumeric(text, locale), numeric);
+    const std::optional<double> read = toNumber(text, locale);
+    QCOMPARE(read.has_value(), numeric);
+    if (read) {
+        QCOMPARE(*read, value);
+        QVERIFY(!std::signbit(*read) || value < 0);
+    }
+}
+
+void TestNumberText::a_failing_text_leaves_the_variable_alone()
+{
+    double variable = 42;
+    readField(QStringLiteral("1,,5"), variable, german());
+    QCOMPARE(variable, 42.0);
+    readField(QString(), variable, german());
+    QCOMPARE(variable, 42.0);
+    readField(QStringLiteral("7,25"), variable, german());
+    QCOMPARE(variable, 7.25);
+}
+
+void TestNumberText::a_huge_number_of_digits_reads_as_infinity()
+{
+    const std::optional<double> value = toNumber(QString(400, u'9'), german());
+    QVERIFY(value);
+    QVERIFY(std::isinf(*value));
+}
+
+void TestNumberText::writes_two_decimals_without_grouping_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+
+    const QLocale de = german();
+    const QLocale en = english();
+    QTest::newRow("de grouping omitted") << de << 1234.5 << "1234,50";
+    QTest::newRow("de millions") << de << 1000000.05 << "1000000,05";
+    QTest::newRow("de negative") << de << -3.0 << "-3,00";
+    QTest::newRow("de rounds up") << de << 2.499999 << "2,50";
+    QTest::newRow("de small") << de << 0.004 << "0,00";
+    QTest::newRow("de negative rounding to zero has no sign") << de << -0.004 << "0,00";
+    QTest::newRow("de huge") << de << 1e20 << "100000000000000000000,00";
+    QTest::newRow("en grouping omitted") << en << 1234.5 << "1234.50";
+    QTest::newRow("en negative") << en << -33.333333 << "-33.33";
+}
+
+void TestNumberText::writes_two_decimals_without_grouping()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(formatFixed2(value, locale), text);
+}
+
+void TestNumberText::signed_text_follows_the_unrounded_value_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("increase") << 50.0 << "+50,00";
+    QTest::newRow("tiny increase") << 0.001 << "+0,00";
+    QTest::newRow("no change") << 0.0 << "0,00";
+    QTest::newRow("decrease") << -33.3333 << "-33,33";
+    QTest::newRow("tiny decrease") << -0.001 << "0,00";
+}
+
+void TestNumberText::signed_text_follows_the_unrounded_value()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(formatSigned(value, german()), text);
+}
+
+void TestNumberText::key_filter_lets_through_data()
+{
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QString>("accepted");
+
+    QTest::newRow("decimal") << int(KeyFilter::Decimal) << QStringLiteral("0123456789,\b");
+    QTest::newRow("signed decimal") << int(KeyFilter::SignedDecimal) << QStringLiteral("0123456789,-\b");
+    QTest::newRow("whole number") << int(KeyFilter::WholeNumber) << QStringLiteral("0123456789\b");
+}
+
+void TestNumberText::key_filter_lets_through()
+{
+    QFETCH(int, filter);
+    QFETCH(QString, accepted);
+    const auto kind = static_cast<KeyFilter>(filter);
+    for (int code = -200; code < 400; ++code) {
+        auto keyAscii = static_cast<std::int16_t>(code);
+        filterKeyPress(kind, keyAscii);
+        const bool expected = code >= 0 && accepted.contains(QChar(code));
+        QVERIFY2((keyAscii != 0) == expected, qPrintable(QStringLiteral("code %1").arg(code)));
+        if (expected)
+            QCOMPARE(keyAscii, static_cast<std::int16_t>(code));
+    }
+}
+
+void TestNumberText::key_filter_refuses_every_other_code()
+{
+    for (const char16_t c : {u'.', u' ', u'a', u'Z', u'\r', u'\t', u'\x1b', u'+', u'%', u'ä', u'ß', u'€'}) {
+        QVERIFY(!filterAccepts(KeyFilter::SignedDecimal, c));
+        QVERIFY(filterAccepts(KeyFilter::None, c));
+    }
+    QVERIFY(!filterAccepts(KeyFilter::Decimal, char16_t(0xFF10))); // a full-width digit
+}
+
+void TestNumberText::whole_text_passes_only_if_every_character_does()
+{
+    QVERIFY(filterAcceptsAll(KeyFilter::Decimal, u"1,5"));
+    QVERIFY(!filterAcceptsAll(KeyFilter::Decimal, u"1.5"));
+    QVERIFY(!filterAcceptsAll(KeyFilter::Decimal, u"-1"));
+    QVERIFY(filterAcceptsAll(KeyFilter::SignedDecimal, u"-1,5"));
+    QVERIFY(!filterAcceptsAll(KeyFilter::WholeNumber, u"12,0"));
+    QVERIFY(!filterAcceptsAll(KeyFilter::WholeNumber, u"12\n"));
+    QVERIFY(filterAcceptsAll(KeyFilter::WholeNumber, u""));
+}
+
+QTEST_GUILESS_MAIN(TestNumberText)
+#include "tst_numbertext.moc"
