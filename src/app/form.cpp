@@ -93,9 +93,9 @@ void Form::load()
     m_window = built.window;
     connect(m_window, &FormWindow::closeBoxPressed, this, &Form::closeBoxPressed);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame = m_window->geometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        m_window->move(frame.topLeft());
+        QRect client = m_window->geometry();
+        client.moveCenter(screen->availableGeometry().center());
+        m_window->setGeometry(client);
     }
     bind(built);
     Form_Load();
