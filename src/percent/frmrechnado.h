@@ -48,6 +48,7 @@ public:
 
     // The window's members, readable for tests.
     const TomatoWalk &tomato() const { return m_walk; }
+    TomatoWalk &tomato() { return m_walk; }
     const QString &lastMessage() const { return meldung; }
     bool isVonMode() const { return vonMode; }
     bool isZuMode() const { return zuMode; }

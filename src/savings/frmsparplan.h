@@ -30,6 +30,7 @@ public:
     void cmdExit_Click();
 
     const TomatoWalk &tomato() const { return m_walk; }
+    TomatoWalk &tomato() { return m_walk; }
     const QString &lastMessage() const { return meldung; }
     struct Values {
         double sparrate, malProJahr, laufzeit, prozent, anlagesumme, endsumme, absGewinn, prozGewinn;
