@@ -15,7 +15,9 @@ int main(int argc, char *argv[])
     rechnado::frmRechnado rechnado;
     rechnado::frmSparplan sparplan;
     rechnado::frmAbout about;
-    for (rechnado::Form *form : {static_cast<rechnado::Form *>(&rechnado), static_cast<rechnado::Form *>(&sparplan), static_cast<rechnado::Form *>(&about)})
+    for (rechnado::Form *form :
+         {static_cast<rechnado::Form *>(&rechnado), static_cast<rechnado::Form *>(&sparplan),
+          static_cast<rechnado::Form *>(&about)})
         rechnado::windows::add(*form);
 
     rechnado.show();

@@ -78,8 +78,7 @@ constexpr LayoutSpec kLayout{
 
 frmAbout::frmAbout()
     : Form(windows::kAbout)
-{
-}
+{}
 
 QString frmAbout::mailText()
 {

@@ -30,8 +30,7 @@ void Label::mouseReleaseEvent(QMouseEvent *event)
 
 Picture::Picture(QWidget *parent)
     : QLabel(parent)
-{
-}
+{}
 
 void Picture::setGeometryTwips(double left, double top, double width, double height)
 {

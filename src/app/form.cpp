@@ -15,8 +15,7 @@ namespace rechnado {
 
 FormWindow::FormWindow(QWidget *parent)
     : QWidget(parent)
-{
-}
+{}
 
 void FormWindow::keyPressEvent(QKeyEvent *event)
 {
@@ -46,8 +45,7 @@ void FormWindow::closeEvent(QCloseEvent *event)
 
 Form::Form(QString name)
     : m_name(std::move(name))
-{
-}
+{}
 
 Form::~Form()
 {

@@ -27,9 +27,9 @@ namespace {
 void installFontSubstitutions()
 {
     static const bool installed = [] {
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                                    QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(
+            QStringLiteral("MS Sans Serif"),
+            {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
         QFont::insertSubstitutions(QStringLiteral("Arial"),
                                    {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
         QFont::insertSubstitutions(QStringLiteral("Times New Roman"),

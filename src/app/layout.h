@@ -44,18 +44,18 @@ struct ControlSpec {
     quint32 fore = kNoColour;
     Align align = Align::Left;
     bool border = false;
-    int tabIndex = -1; // place in the Tab order; -1: none
+    int tabIndex = -1;   // place in the Tab order; -1: none
     bool tabStop = true; // reached by Tab (a text field without tab stop still takes the focus by mouse)
     bool enabled = true;
     bool visible = true;
     bool locked = false;
     KeyFilter filter = KeyFilter::None;
-    int maxLength = 0;           // for typing; 0: no limit
+    int maxLength = 0; // for typing; 0: no limit
     bool selectAllOnFocus = true;
     bool wordWrap = false;
-    const char *labelFor = nullptr;      // a label that names this field
+    const char *labelFor = nullptr;       // a label that names this field
     const char *accessibleName = nullptr; // where no label names the control
-    const char *picture = nullptr;       // an asset name
+    const char *picture = nullptr;        // an asset name
     bool stretch = false;
     int interval = 0; // timer, in milliseconds
     bool isDefault = false;
@@ -69,7 +69,7 @@ struct LayoutSpec {
     double clientHeight = 0;
     FontSpec font{};
     const char *icon = nullptr;
-    bool dialogBorder = false;   // no minimise button, not in the task bar
+    bool dialogBorder = false; // no minimise button, not in the task bar
     std::span<const ControlSpec> controls;
 };
 
@@ -81,8 +81,7 @@ struct BuiltWindow {
     QHash<QString, QWidget *> controls;
     QHash<QString, QTimer *> timers;
 
-    template<typename T>
-    T *get(const char *name) const
+    template <typename T> T *get(const char *name) const
     {
         auto *control = qobject_cast<T *>(controls.value(QString::fromLatin1(name)));
         Q_ASSERT_X(control, "BuiltWindow::get", name);

@@ -16,8 +16,7 @@ public:
     explicit Validator(AmountField *field)
         : QValidator(field)
         , m_field(field)
-    {
-    }
+    {}
 
     State validate(QString &input, int & /*pos*/) const override
     {
@@ -132,7 +131,8 @@ void AmountField::mouseReleaseEvent(QMouseEvent *event)
     const bool wasFocusClick = std::exchange(m_focusedByMouse, false);
     if (!wasFocusClick)
         QLineEdit::mouseReleaseEvent(event);
-    if (std::exchange(m_pressed, false) && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (std::exchange(m_pressed, false) && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
 }
 

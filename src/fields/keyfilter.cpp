@@ -50,7 +50,8 @@ bool filterAccepts(KeyFilter filter, char16_t c)
 
 bool filterAcceptsAll(KeyFilter filter, QStringView text)
 {
-    return std::all_of(text.begin(), text.end(), [filter](QChar c) { return filterAccepts(filter, c.unicode()); });
+    return std::all_of(text.begin(), text.end(),
+                       [filter](QChar c) { return filterAccepts(filter, c.unicode()); });
 }
 
 } // namespace rechnado

@@ -26,10 +26,25 @@ constexpr quint32 kModeRed = 0x008080FFU;
 // A 0x00BBGGRR value, or a system colour, as the application's palette has it.
 QColor colour(quint32 bgr);
 
-inline QColor windowBackground() { return colour(kWindowBackground); }
-inline QColor lightYellow() { return colour(kLightYellow); }
-inline QColor green() { return colour(kGreen); }
-inline QColor red() { return colour(kRed); }
-inline QColor black() { return colour(kBlack); }
+inline QColor windowBackground()
+{
+    return colour(kWindowBackground);
+}
+inline QColor lightYellow()
+{
+    return colour(kLightYellow);
+}
+inline QColor green()
+{
+    return colour(kGreen);
+}
+inline QColor red()
+{
+    return colour(kRed);
+}
+inline QColor black()
+{
+    return colour(kBlack);
+}
 
 } // namespace rechnado::styles

@@ -13,8 +13,7 @@ class CheckedReal {
 public:
     constexpr CheckedReal(double value = 0.0) // NOLINT(google-explicit-constructor): reads as a number
         : m_value(value)
-    {
-    }
+    {}
 
     constexpr double value() const { return m_value; }
     bool isFinite() const { return std::isfinite(m_value); }

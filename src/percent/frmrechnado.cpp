@@ -19,8 +19,10 @@ namespace {
 
 constexpr const char *kZuCaption = "1  zu  2";
 constexpr const char *kVonCaption = "1 von 2";
-constexpr const char *kZuToolTip = "Klicken, wenn  \" Betrag 1 \"  VON  \" Betrag 2 \"  berechnet werden soll.";
-constexpr const char *kVonToolTip = "Klicken, wenn  von \" Betrag 1 \"  ZU  \" Betrag 2 \"  berechnet werden soll.";
+constexpr const char *kZuToolTip =
+    "Klicken, wenn  \" Betrag 1 \"  VON  \" Betrag 2 \"  berechnet werden soll.";
+constexpr const char *kVonToolTip =
+    "Klicken, wenn  von \" Betrag 1 \"  ZU  \" Betrag 2 \"  berechnet werden soll.";
 constexpr const char *kClockCaption = "Datum / Uhrzeit";
 constexpr const char *kDiffCaption = "Betrag 2 - Betrag 1";
 
@@ -107,8 +109,7 @@ constexpr LayoutSpec kLayout{
 
 frmRechnado::frmRechnado()
     : Form(windows::kRechnado)
-{
-}
+{}
 
 const LayoutSpec &frmRechnado::layout() const
 {
@@ -133,9 +134,11 @@ void frmRechnado::bind(const BuiltWindow &built)
     ui.lblProzent = built.get<Label>("lblProzent");
     ui.Timer1 = built.timer("Timer1");
 
-    connect(built.get<QPushButton>("cmdBerechnen"), &QPushButton::clicked, this, &frmRechnado::cmdBerechnen_Click);
+    connect(built.get<QPushButton>("cmdBerechnen"), &QPushButton::clicked, this,
+            &frmRechnado::cmdBerechnen_Click);
     connect(built.get<QPushButton>("cmdNeu"), &QPushButton::clicked, this, &frmRechnado::cmdNeu_Click);
-    connect(built.get<QPushButton>("cmdSparplan"), &QPushButton::clicked, this, &frmRechnado::cmdSparplan_Click);
+    connect(built.get<QPushButton>("cmdSparplan"), &QPushButton::clicked, this,
+            &frmRechnado::cmdSparplan_Click);
     connect(built.get<QPushButton>("cmdAbout"), &QPushButton::clicked, this, &frmRechnado::cmdAbout_Click);
     connect(built.get<QPushButton>("cmdExit"), &QPushButton::clicked, this, &frmRechnado::cmdExit_Click);
     connect(ui.lblVonZu, &Label::clicked, this, &frmRechnado::lblVonZu_Click);
@@ -185,7 +188,8 @@ bool frmRechnado::isResult(Field field) const
 
 void frmRechnado::Clear()
 {
-    for (const Field field : {Field::Anlagebetrag, Field::Endbetrag, Field::Prozent, Field::Laufzeit, Field::Zinssatz}) {
+    for (const Field field :
+         {Field::Anlagebetrag, Field::Endbetrag, Field::Prozent, Field::Laufzeit, Field::Zinssatz}) {
         const AmountSlot s = slot(field);
         s.field->applyInputStyle(field == Field::Prozent);
         s.value = 0;
@@ -226,7 +230,8 @@ void frmRechnado::lblVonZu_Click()
     setModeLook(toVon);
     zuMode = !toVon;
     vonMode = toVon;
-    for (QWidget *w : std::initializer_list<QWidget *>{ui.txtLaufzeit, ui.txtZinssatz, ui.lblLaufzeit, ui.lblZinssatz})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{ui.txtLaufzeit, ui.txtZinssatz, ui.lblLaufzeit, ui.lblZinssatz})
         w->setEnabled(!toVon);
 }
 
@@ -277,7 +282,8 @@ void frmRechnado::cmdBerechnen_Click()
     }
 
     // Former results become wanted again; they keep the result style until Clear.
-    for (const Field field : {Field::Anlagebetrag, Field::Endbetrag, Field::Zinssatz, Field::Laufzeit, Field::Prozent}) {
+    for (const Field field :
+         {Field::Anlagebetrag, Field::Endbetrag, Field::Zinssatz, Field::Laufzeit, Field::Prozent}) {
         const AmountSlot s = slot(field);
         if (s.isResult) {
             s.field->setText(QString());
@@ -286,7 +292,8 @@ void frmRechnado::cmdBerechnen_Click()
         }
     }
     // A text that is no number leaves its variable as it was.
-    for (const Field field : {Field::Anlagebetrag, Field::Endbetrag, Field::Prozent, Field::Laufzeit, Field::Zinssatz}) {
+    for (const Field field :
+         {Field::Anlagebetrag, Field::Endbetrag, Field::Prozent, Field::Laufzeit, Field::Zinssatz}) {
         const AmountSlot s = slot(field);
         readField(s.field->text(), s.value);
     }

@@ -113,8 +113,8 @@ double difference(double anlagebetrag, double endbetrag)
 PercentOutcome solvePercent(const PercentValues &values, bool vonMode)
 {
     PercentOutcome out;
-    const auto row = std::find_if(kRows.begin(), kRows.end(),
-                                  [&](const Row &r) { return fits(r, values, vonMode); });
+    const auto row =
+        std::find_if(kRows.begin(), kRows.end(), [&](const Row &r) { return fits(r, values, vonMode); });
     if (row == kRows.end())
         return out;
     out.row = row->number;
@@ -145,7 +145,8 @@ PercentOutcome solvePercent(const PercentValues &values, bool vonMode)
         compute(Field::Anlagebetrag, f.anlagebetrag, f.endbetrag / pow(f.zinssatz / 100 + 1, f.laufzeit));
         break;
     case 7:
-        compute(Field::Laufzeit, f.laufzeit, 1 / (ln(f.zinssatz / 100 + 1) / ln(f.endbetrag / f.anlagebetrag)));
+        compute(Field::Laufzeit, f.laufzeit,
+                1 / (ln(f.zinssatz / 100 + 1) / ln(f.endbetrag / f.anlagebetrag)));
         break;
     case 8:
         compute(Field::Zinssatz, f.zinssatz, f.zinssatzFromProzent());

@@ -34,8 +34,8 @@ struct PercentOutcome {
         NotComputable, // the row has no finite real result for these values
     };
     Kind kind = Kind::NoRow;
-    int row = 0;       // 1 to 15 when a row fits
-    bool von = false;  // a von row (13 to 15)
+    int row = 0;      // 1 to 15 when a row fits
+    bool von = false; // a von row (13 to 15)
     struct Written {
         Field field;
         double value;

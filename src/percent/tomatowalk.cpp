@@ -70,7 +70,8 @@ std::optional<TomatoWalk::Joke> TomatoWalk::jokeAt(int count)
         return Joke{QStringLiteral("Achtung !\r\nDie Tomate wird langsam matschig !"), title,
                     MsgIcon::Exclamation};
     case kLastPress:
-        return Joke{QStringLiteral("Zu spät !\r\nJetzt habe ich keine Lust mehr !"), title, MsgIcon::Critical};
+        return Joke{QStringLiteral("Zu spät !\r\nJetzt habe ich keine Lust mehr !"), title,
+                    MsgIcon::Critical};
     default:
         break;
     }

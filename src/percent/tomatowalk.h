@@ -31,8 +31,8 @@ public:
 
     static std::optional<Joke> jokeAt(int count);
 
-    std::int16_t tomatePhase = 0; // the leg the next press walks
-    std::int16_t tomatePos = 0;   // the loop counter of the leg being walked
+    std::int16_t tomatePhase = 0;  // the leg the next press walks
+    std::int16_t tomatePos = 0;    // the loop counter of the leg being walked
     std::int16_t berechnungen = 0; // presses so far
 };
 

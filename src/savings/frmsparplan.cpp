@@ -103,8 +103,7 @@ constexpr LayoutSpec kLayout{
 
 frmSparplan::frmSparplan()
     : Form(windows::kSparplan)
-{
-}
+{}
 
 const LayoutSpec &frmSparplan::layout() const
 {
@@ -123,7 +122,8 @@ void frmSparplan::bind(const BuiltWindow &built)
     ui.txtAbsGewinn = built.get<AmountField>("txtAbsGewinn");
     ui.txtProzGewinn = built.get<AmountField>("txtProzGewinn");
 
-    connect(built.get<QPushButton>("cmdBerechnen"), &QPushButton::clicked, this, &frmSparplan::cmdBerechnen_Click);
+    connect(built.get<QPushButton>("cmdBerechnen"), &QPushButton::clicked, this,
+            &frmSparplan::cmdBerechnen_Click);
     connect(built.get<QPushButton>("cmdNeu"), &QPushButton::clicked, this, &frmSparplan::cmdNeu_Click);
     connect(built.get<QPushButton>("cmdBack"), &QPushButton::clicked, this, &frmSparplan::cmdBack_Click);
     connect(built.get<QPushButton>("cmdAbout"), &QPushButton::clicked, this, &frmSparplan::cmdAbout_Click);

@@ -34,14 +34,14 @@ void TestAboutDrag::throwing_the_tomato_swaps_the_photo_and_answers()
     const QString step = QStringLiteral("%1 %2");
     QProcess xdotool;
     xdotool.start(QStringLiteral("xdotool"),
-                  QStringList{"mousemove"} << step.arg(from.x()).arg(from.y()).split(u' ')
-                                           << QStringList{"sleep", "0.3", "mousedown", "1", "sleep", "0.3", "mousemove"}
-                                           << step.arg((from.x() + to.x()) / 2).arg(from.y()).split(u' ')
-                                           << QStringList{"sleep", "0.3", "mousemove"}
-                                           << step.arg(to.x()).arg(to.y()).split(u' ')
-                                           << QStringList{"sleep", "0.3", "mousemove"}
-                                           << step.arg(to.x() + 2).arg(to.y() + 2).split(u' ')
-                                           << QStringList{"sleep", "0.3", "mouseup", "1"});
+                  QStringList{"mousemove"}
+                      << step.arg(from.x()).arg(from.y()).split(u' ')
+                      << QStringList{"sleep", "0.3", "mousedown", "1", "sleep", "0.3", "mousemove"}
+                      << step.arg((from.x() + to.x()) / 2).arg(from.y()).split(u' ')
+                      << QStringList{"sleep", "0.3", "mousemove"} << step.arg(to.x()).arg(to.y()).split(u' ')
+                      << QStringList{"sleep", "0.3", "mousemove"}
+                      << step.arg(to.x() + 2).arg(to.y() + 2).split(u' ')
+                      << QStringList{"sleep", "0.3", "mouseup", "1"});
 
     QTRY_VERIFY_WITH_TIMEOUT(!platform.boxes.isEmpty(), 15000);
     if (xdotool.state() != QProcess::NotRunning)

@@ -76,6 +76,7 @@ void TestFrmAbout::looks_as_laid_out_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
+    // clang-format off
     QTest::newRow("date") << "lblDatum" << "20.04.2002";
     QTest::newRow("Der") << "lblDer" << "Der";
     QTest::newRow("title") << "lblRechnado" << "Rechnado  v1.6.3";
@@ -86,6 +87,7 @@ void TestFrmAbout::looks_as_laid_out_data()
            "Steuer-Berechnungen zu kämpfen haben. Oftmals hat man ja dafür gerade nicht die richtige Formel zur "
            "Hand...  Einfach das gesuchte Feld leer lassen, und anschließend auf \"Berechnen !\" klicken. Viel "
            "Spaß ! Das Programm ist Freeware!";
+    // clang-format on
 }
 
 void TestFrmAbout::looks_as_laid_out()
@@ -118,7 +120,8 @@ void TestFrmAbout::is_a_fixed_dialog_with_only_ok_taking_the_focus()
     QCOMPARE(picture("imgTomate")->toolTip(), QStringLiteral("Was könnte das wohl sein ?"));
     auto *disclaimer = w->findChild<QLabel *>(QStringLiteral("lblDisclaimer"));
     QVERIFY(disclaimer->text().startsWith(
-        QStringLiteral("Für Schäden durch Benutzung dieser Software haftet der Autor nicht !") + QString(20, u' ')));
+        QStringLiteral("Für Schäden durch Benutzung dieser Software haftet der Autor nicht !") +
+        QString(20, u' ')));
     QVERIFY(frmAbout::mailText().endsWith(QStringLiteral("@example.org")));
 }
 
@@ -160,9 +163,9 @@ void TestFrmAbout::drop_on_the_photo_swaps_it_and_answers_three_times()
     QCOMPARE(m_platform->boxes[1].icon, MsgIcon::Information);
     QCOMPARE(m_platform->boxes[2].title, QStringLiteral("Mail me !"));
     QCOMPARE(m_platform->boxes[2].icon, MsgIcon::Information);
-    QVERIFY(m_platform->boxes[2].text.startsWith(
-        QStringLiteral("Wenn Dir etwas nicht gefällt,\r\nDu einen Bug gefunden hast,\r\nDir etwas besonders gut "
-                       "gefällt,\r\nDu Verbesserungsvorschläge hast,\r\ndann mail mir einfach !\r\n\r\n")));
+    QVERIFY(m_platform->boxes[2].text.startsWith(QStringLiteral(
+        "Wenn Dir etwas nicht gefällt,\r\nDu einen Bug gefunden hast,\r\nDir etwas besonders gut "
+        "gefällt,\r\nDu Verbesserungsvorschläge hast,\r\ndann mail mir einfach !\r\n\r\n")));
     for (const Box &box : m_platform->boxes)
         QCOMPARE(box.buttons, MsgButtons::Ok);
     QCOMPARE(m_program->about.lastMessage(), m_platform->boxes[2].text);
@@ -263,10 +266,12 @@ void TestFrmAbout::closing_stops_the_fall_and_the_next_opening_starts_afresh()
 void TestFrmAbout::ok_enter_esc_and_close_box_bring_back_the_caller_data()
 {
     QTest::addColumn<QString>("how");
+    // clang-format off
     QTest::newRow("OK") << "ok";
     QTest::newRow("Enter") << "enter";
     QTest::newRow("Esc") << "esc";
     QTest::newRow("close box") << "close";
+    // clang-format on
 }
 
 void TestFrmAbout::ok_enter_esc_and_close_box_bring_back_the_caller()

@@ -39,14 +39,14 @@ constexpr ControlSpec kControls[] = {
 };
 // clang-format on
 
-constexpr LayoutSpec kLayout{.caption = "Probe", .clientWidth = 3000, .clientHeight = 2250, .controls = kControls};
+constexpr LayoutSpec kLayout{
+    .caption = "Probe", .clientWidth = 3000, .clientHeight = 2250, .controls = kControls};
 
 class ProbeForm final : public Form {
 public:
     explicit ProbeForm(const QString &name = QStringLiteral("Probe"))
         : Form(name)
-    {
-    }
+    {}
     int loads = 0;
     int unloads = 0;
     int goClicks = 0;
@@ -65,8 +65,7 @@ protected:
     void Form_Unload() override { ++unloads; }
 };
 
-template<typename T>
-T *child(const Form &form, const char *name)
+template <typename T> T *child(const Form &form, const char *name)
 {
     return form.window()->findChild<T *>(QString::fromLatin1(name));
 }
@@ -161,7 +160,7 @@ void TestForm::earlier_rows_lie_over_later_ones()
     const QObjectList stack = child<QWidget>(form, "fra")->children();
     const auto at = [&](const char *name) { return stack.indexOf(child<QWidget>(form, name)); };
     QVERIFY(at("lblOver") > at("lblUnder"));
-    QVERIFY(at("imgTop") > at("lblOver"));  // marked to lie on top
+    QVERIFY(at("imgTop") > at("lblOver"));   // marked to lie on top
     QVERIFY(at("shpBack") < at("lblUnder")); // a shape is a background
     const QObjectList top = form.window()->children();
     QVERIFY(top.indexOf(child<QWidget>(form, "fra")) < top.indexOf(child<QWidget>(form, "txtA")));

@@ -67,13 +67,14 @@ void TestAmountField::textRows()
     QTest::addColumn<int>("filter");
     QTest::addColumn<int>("maxLength");
     QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("typed");  // what typing it key by key leaves
+    QTest::addColumn<QString>("typed");   // what typing it key by key leaves
     QTest::addColumn<bool>("pasteTaken"); // whether a paste of it goes in whole
 
     const int dec = int(KeyFilter::Decimal);
     const int sig = int(KeyFilter::SignedDecimal);
     const int whole = int(KeyFilter::WholeNumber);
     const int none = int(KeyFilter::None);
+    // clang-format off
     QTest::newRow("decimal digits and comma") << dec << 11 << "1234,56" << "1234,56" << true;
     QTest::newRow("decimal refuses the point") << dec << 11 << "1.5" << "15" << false;
     QTest::newRow("decimal refuses minus") << dec << 11 << "-5" << "5" << false;
@@ -87,6 +88,7 @@ void TestAmountField::textRows()
     QTest::newRow("decimal limited to 11") << dec << 11 << "123456789012" << "12345678901" << false;
     QTest::newRow("exactly 11") << dec << 11 << "12345678901" << "12345678901" << true;
     QTest::newRow("no filter takes anything") << none << 0 << "ab.c" << "ab.c" << true;
+    // clang-format on
 }
 
 void TestAmountField::typed_key_by_key()

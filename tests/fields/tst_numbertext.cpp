@@ -46,6 +46,7 @@ void TestNumberText::numeric_test_follows_the_locale_data()
 
     const QLocale de = german();
     const QLocale en = english();
+    // clang-format off
     QTest::newRow("de integer") << de << "100" << true << 100.0;
     QTest::newRow("de comma") << de << "1,5" << true << 1.5;
     QTest::newRow("de negative") << de << "-3,25" << true << -3.25;
@@ -68,6 +69,7 @@ void TestNumberText::numeric_test_follows_the_locale_data()
     QTest::newRow("en point") << en << "1.5" << true << 1.5;
     QTest::newRow("en comma refused") << en << "1,5" << false << 0.0;
     QTest::newRow("en negative") << en << "-2.5" << true << -2.5;
+    // clang-format on
 }
 
 void TestNumberText::numeric_test_follows_the_locale()
@@ -112,6 +114,7 @@ void TestNumberText::writes_two_decimals_without_grouping_data()
 
     const QLocale de = german();
     const QLocale en = english();
+    // clang-format off
     QTest::newRow("de grouping omitted") << de << 1234.5 << "1234,50";
     QTest::newRow("de millions") << de << 1000000.05 << "1000000,05";
     QTest::newRow("de negative") << de << -3.0 << "-3,00";
@@ -121,6 +124,7 @@ void TestNumberText::writes_two_decimals_without_grouping_data()
     QTest::newRow("de huge") << de << 1e20 << "100000000000000000000,00";
     QTest::newRow("en grouping omitted") << en << 1234.5 << "1234.50";
     QTest::newRow("en negative") << en << -33.333333 << "-33.33";
+    // clang-format on
 }
 
 void TestNumberText::writes_two_decimals_without_grouping()
@@ -135,11 +139,13 @@ void TestNumberText::signed_text_follows_the_unrounded_value_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
+    // clang-format off
     QTest::newRow("increase") << 50.0 << "+50,00";
     QTest::newRow("tiny increase") << 0.001 << "+0,00";
     QTest::newRow("no change") << 0.0 << "0,00";
     QTest::newRow("decrease") << -33.3333 << "-33,33";
     QTest::newRow("tiny decrease") << -0.001 << "0,00";
+    // clang-format on
 }
 
 void TestNumberText::signed_text_follows_the_unrounded_value()
@@ -154,9 +160,11 @@ void TestNumberText::key_filter_lets_through_data()
     QTest::addColumn<int>("filter");
     QTest::addColumn<QString>("accepted");
 
+    // clang-format off
     QTest::newRow("decimal") << int(KeyFilter::Decimal) << QStringLiteral("0123456789,\b");
     QTest::newRow("signed decimal") << int(KeyFilter::SignedDecimal) << QStringLiteral("0123456789,-\b");
     QTest::newRow("whole number") << int(KeyFilter::WholeNumber) << QStringLiteral("0123456789\b");
+    // clang-format on
 }
 
 void TestNumberText::key_filter_lets_through()

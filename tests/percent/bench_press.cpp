@@ -40,6 +40,7 @@ void BenchPress::press_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QStringList>("texts");
+    // clang-format off
     QTest::newRow("main, compound interest")
         << "Rechnado" << QStringList{"txtAnlagebetrag", "txtLaufzeit", "txtZinssatz"} << QStringList{"1000", "10", "5"};
     QTest::newRow("main, von share") << "Rechnado" << QStringList{"txtAnlagebetrag", "txtEndbetrag"}
@@ -47,6 +48,7 @@ void BenchPress::press_data()
     QTest::newRow("savings, 32767 deposits")
         << "Sparplan" << QStringList{"txtSparrate", "txtMalProJahr", "txtLaufzeit", "txtProzent"}
         << QStringList{"1", "32767", "1", "1"};
+    // clang-format on
 }
 
 void BenchPress::press()
@@ -66,7 +68,8 @@ void BenchPress::press()
         control<AmountField>(form, fields[i].toLatin1().constData())->setText(texts[i]);
     QPushButton *berechnen = control<QPushButton>(form, "cmdBerechnen");
 
-    QBENCHMARK {
+    QBENCHMARK
+    {
         if (walk.berechnungen >= 120) // the program would end at 125
             walk.berechnungen = 0;
         berechnen->click();

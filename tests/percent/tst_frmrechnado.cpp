@@ -12,7 +12,8 @@ using namespace rechnado;
 using namespace rechnado::test;
 
 namespace {
-const char *const kAmountFields[] = {"txtAnlagebetrag", "txtEndbetrag", "txtProzent", "txtLaufzeit", "txtZinssatz"};
+const char *const kAmountFields[] = {"txtAnlagebetrag", "txtEndbetrag", "txtProzent", "txtLaufzeit",
+                                     "txtZinssatz"};
 }
 
 class TestFrmRechnado : public QObject {
@@ -131,8 +132,8 @@ bool TestFrmRechnado::inResultStyle(const AmountField *f)
 
 bool TestFrmRechnado::inInputStyle(const AmountField *f)
 {
-    return f->backColour() == styles::windowBackground() && f->hasBorder() && f->font().pointSizeF() == 12.0 &&
-           !f->font().bold() && !f->isLocked() && f->isEnabled();
+    return f->backColour() == styles::windowBackground() && f->hasBorder() &&
+           f->font().pointSizeF() == 12.0 && !f->font().bold() && !f->isLocked() && f->isEnabled();
 }
 
 void TestFrmRechnado::opens_in_its_layout_look_data()
@@ -141,6 +142,7 @@ void TestFrmRechnado::opens_in_its_layout_look_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("toolTip");
 
+    // clang-format off
     QTest::newRow("Der") << "lblDer" << "Der" << "";
     QTest::newRow("Rechnado") << "lblRechnado" << "Rechnado" << "";
     QTest::newRow("Version") << "lblVersion" << "Version 1.6.3" << "";
@@ -165,6 +167,7 @@ void TestFrmRechnado::opens_in_its_layout_look_data()
     QTest::newRow("txtLaufzeit") << "txtLaufzeit" << "" << "Laufzeit (Jahre, Monate... )";
     QTest::newRow("txtZinssatz") << "txtZinssatz" << "" << "Zinssatz pro Laufzeit-Einheit ( pro Jahr / pro Monat )";
     QTest::newRow("txtDiff") << "txtDiff" << "" << "Differenz zwischen Betrag 1 und Betrag 2";
+    // clang-format on
 }
 
 void TestFrmRechnado::opens_in_its_layout_look()
@@ -238,17 +241,18 @@ QStringList tabWalk(QWidget *start, int steps)
 void TestFrmRechnado::tab_order_in_zu_mode()
 {
     QCOMPARE(QApplication::focusWidget(), field("txtAnlagebetrag"));
-    QCOMPARE(tabWalk(field("txtAnlagebetrag"), 11),
-             (QStringList{"txtAnlagebetrag", "txtEndbetrag", "txtProzent", "txtLaufzeit", "txtZinssatz",
-                          "cmdBerechnen", "cmdNeu", "cmdSparplan", "cmdExit", "cmdAbout", "txtAnlagebetrag"}));
+    QCOMPARE(
+        tabWalk(field("txtAnlagebetrag"), 11),
+        (QStringList{"txtAnlagebetrag", "txtEndbetrag", "txtProzent", "txtLaufzeit", "txtZinssatz",
+                     "cmdBerechnen", "cmdNeu", "cmdSparplan", "cmdExit", "cmdAbout", "txtAnlagebetrag"}));
 }
 
 void TestFrmRechnado::tab_order_in_von_mode_skips_term_and_rate()
 {
     m_program->rechnado.lblVonZu_Click();
     QCOMPARE(tabWalk(field("txtAnlagebetrag"), 9),
-             (QStringList{"txtAnlagebetrag", "txtEndbetrag", "txtProzent", "cmdBerechnen", "cmdNeu", "cmdSparplan",
-                          "cmdExit", "cmdAbout", "txtAnlagebetrag"}));
+             (QStringList{"txtAnlagebetrag", "txtEndbetrag", "txtProzent", "cmdBerechnen", "cmdNeu",
+                          "cmdSparplan", "cmdExit", "cmdAbout", "txtAnlagebetrag"}));
 }
 
 void TestFrmRechnado::enter_in_any_field_presses_berechnen_data()
@@ -305,7 +309,8 @@ void TestFrmRechnado::two_mode_clicks_return_to_zu_with_everything_cleared()
     for (const char *name : kAmountFields)
         QVERIFY2(inInputStyle(field(name)) && field(name)->text().isEmpty(), name);
     QCOMPARE(field("txtProzent")->foreColour(), QColor(0, 0, 0));
-    for (Field f : {Field::Anlagebetrag, Field::Endbetrag, Field::Prozent, Field::Laufzeit, Field::Zinssatz}) {
+    for (Field f :
+         {Field::Anlagebetrag, Field::Endbetrag, Field::Prozent, Field::Laufzeit, Field::Zinssatz}) {
         QCOMPARE(m_program->rechnado.value(f), 0.0);
         QVERIFY(!m_program->rechnado.isResult(f));
     }
@@ -379,6 +384,7 @@ void TestFrmRechnado::press_shows_results_data()
     const QString anteil = QStringLiteral("Sie wollen einen größeren Anteil von einem kleineren berechnen !");
     const QString unmoeglich = QStringLiteral("Mit diesen Werten ist keine Berechnung möglich !");
     using L = QStringList;
+    // clang-format off
     QTest::newRow("gross from net") << false << L{"100", "", "19"} << L{"100", "119,00", "19", "", ""} << "+19,00"
                                     << "black" << "";
     QTest::newRow("net from gross") << false << L{"", "119", "19"} << L{"100,00", "119", "19", "", ""} << "+19,00"
@@ -437,6 +443,7 @@ void TestFrmRechnado::press_shows_results_data()
                                                 << L{"1000", "1000", "", "", "5"} << "" << "black" << unmoeglich;
     QTest::newRow("beyond a double") << false << L{"1000", "", "", "99999999999", "5"}
                                      << L{"1000", "", "", "99999999999", "5"} << "" << "black" << unmoeglich;
+    // clang-format on
 }
 
 void TestFrmRechnado::press_shows_results()
@@ -466,7 +473,7 @@ void TestFrmRechnado::press_shows_results()
     }
     const QColor colour = prozentColour == u"green" ? styles::green()
                           : prozentColour == u"red" ? styles::red()
-                                                   : styles::black();
+                                                    : styles::black();
     QCOMPARE(field("txtProzent")->foreColour(), colour);
 
     if (box.isEmpty()) {
@@ -545,7 +552,8 @@ void TestFrmRechnado::impossible_values_change_nothing_but_the_press()
     enter("txtProzent", QStringLiteral("-100"));
     press();
     QCOMPARE(m_platform->boxes.size(), 1);
-    QCOMPARE(m_platform->boxes.last().text, QStringLiteral("Mit diesen Werten ist keine Berechnung möglich !"));
+    QCOMPARE(m_platform->boxes.last().text,
+             QStringLiteral("Mit diesen Werten ist keine Berechnung möglich !"));
     QCOMPARE(texts(), (QStringList{"", "119", "-100", "", ""}));
     QCOMPARE(field("txtDiff")->text(), QStringLiteral("+19,00"));
     QCOMPARE(m_program->rechnado.tomato().berechnungen, std::int16_t(2));

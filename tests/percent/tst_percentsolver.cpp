@@ -70,6 +70,7 @@ void TestPercentSolver::every_row_computes_what_it_lists_data()
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("expected");
 
+    // clang-format off
     QTest::newRow("1 change of two amounts") << false << v(100, 150, 0) << 1 << "change=50.00 diff=50.00";
     QTest::newRow("1 decrease") << false << v(150, 100, 0) << 1 << "change=-33.33 diff=-50.00";
     QTest::newRow("1 equal amounts") << false << v(100, 100, 0) << 1 << "change=0.00 diff=0.00";
@@ -97,6 +98,7 @@ void TestPercentSolver::every_row_computes_what_it_lists_data()
     QTest::newRow("15 whole") << true << v(50, 0, 25) << 15 << "Betrag2=200.00 diff=150.00";
     QTest::newRow("15 given share above 100") << true << v(50, 0, 125) << 15 << "Betrag2=40.00 share too large";
     QTest::newRow("negative rate") << false << v(1000, 0, 0, 2, -10) << 4 << "Betrag2=810.00 change=-19.00 diff=-190.00";
+    // clang-format on
 }
 
 void TestPercentSolver::every_row_computes_what_it_lists()
@@ -118,6 +120,7 @@ void TestPercentSolver::no_row_fits_data()
     QTest::addColumn<bool>("von");
     QTest::addColumn<PercentValues>("values");
 
+    // clang-format off
     QTest::newRow("all empty") << false << v(0, 0, 0);
     QTest::newRow("all empty, von") << true << v(0, 0, 0);
     QTest::newRow("one amount only") << false << v(100, 0, 0);
@@ -128,6 +131,7 @@ void TestPercentSolver::no_row_fits_data()
     QTest::newRow("von with three values") << true << v(50, 200, 25);
     QTest::newRow("von with one value") << true << v(0, 200, 0);
     QTest::newRow("term alone") << false << v(0, 0, 0, 10);
+    // clang-format on
 }
 
 void TestPercentSolver::no_row_fits()
@@ -145,6 +149,7 @@ void TestPercentSolver::impossible_values_are_refused_before_anything_is_shown_d
     QTest::addColumn<PercentValues>("values");
     QTest::addColumn<int>("row");
 
+    // clang-format off
     QTest::newRow("3 divides by zero at -100 %") << false << v(0, 119, -100) << 3;
     QTest::newRow("6 divides by zero at a rate of -100 %") << false << v(0, 2000, 0, 10, -100) << 6;
     QTest::newRow("7 equal amounts give no term") << false << v(1000, 1000, 0, 0, 5) << 7;
@@ -163,6 +168,7 @@ void TestPercentSolver::impossible_values_are_refused_before_anything_is_shown_d
     QTest::newRow("4 result zero, change still finite") << false << v(1000, 0, 0, 10, -100) << 0;
     QTest::newRow("15 huge whole") << true << v(99999999999, 0, 1e-300) << 15;
     QTest::newRow("infinite input") << false << v(HUGE_VAL, 0, 19) << 2;
+    // clang-format on
 }
 
 void TestPercentSolver::impossible_values_are_refused_before_anything_is_shown()

@@ -24,6 +24,7 @@ void TestTomatoWalk::walks_the_rectangle_press_by_press_data()
     QTest::addColumn<double>("top");
     QTest::addColumn<int>("lastPos");
 
+    // clang-format off
     QTest::newRow("1 left") << 1 << 919.0 << 570.0 << 919;
     QTest::newRow("2 up") << 2 << 919.0 << 229.0 << 229;
     QTest::newRow("3 right") << 3 << 2301.0 << 229.0 << 2301;
@@ -32,6 +33,7 @@ void TestTomatoWalk::walks_the_rectangle_press_by_press_data()
     QTest::newRow("6 up again") << 6 << 919.0 << 229.0 << 229;
     QTest::newRow("8 second circuit") << 8 << 2301.0 << 571.0 << 571;
     QTest::newRow("124 presses") << 124 << 2301.0 << 571.0 << 571;
+    // clang-format on
 }
 
 void TestTomatoWalk::walks_the_rectangle_press_by_press()
@@ -80,6 +82,7 @@ void TestTomatoWalk::jokes_come_at_their_counts_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("icon");
 
+    // clang-format off
     QTest::newRow("15") << 15
                         << QStringLiteral("Freut mich, dass Dir das Programm so gut gefällt !\r\n\n\r"
                                           "              ... und das ist auch gut so !")
@@ -93,6 +96,7 @@ void TestTomatoWalk::jokes_come_at_their_counts_data()
                          << int(MsgIcon::Exclamation);
     QTest::newRow("125") << 125 << QStringLiteral("Zu spät !\r\nJetzt habe ich keine Lust mehr !")
                          << int(MsgIcon::Critical);
+    // clang-format on
 }
 
 void TestTomatoWalk::jokes_come_at_their_counts()

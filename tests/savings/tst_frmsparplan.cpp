@@ -119,6 +119,7 @@ void TestFrmSparplan::captions_and_tool_tips_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("toolTip");
+    // clang-format off
     QTest::newRow("txtSparrate") << "txtSparrate" << "" << "periodischer Anlagebetrag (z.B. pro Monat)";
     QTest::newRow("txtMalProJahr") << "txtMalProJahr" << "12" << "Einzahlungen pro Jahr";
     QTest::newRow("txtLaufzeit") << "txtLaufzeit" << "" << "Anspardauer (Jahre)";
@@ -141,6 +142,7 @@ void TestFrmSparplan::captions_and_tool_tips_data()
     QTest::newRow("lblAbsGewinn") << "lblAbsGewinn" << "Gewinn (abs.)" << "";
     QTest::newRow("lblProzGewinn") << "lblProzGewinn" << "Gewinn (%)" << "";
     QTest::newRow("lblVersion") << "lblVersion" << "Version 1.6.3" << "";
+    // clang-format on
 }
 
 void TestFrmSparplan::captions_and_tool_tips()
@@ -171,8 +173,9 @@ void TestFrmSparplan::result_fields_have_their_fixed_look()
         QVERIFY(f->hasBorder());
         QVERIFY(f->isLocked());
         QCOMPARE(f->focusPolicy(), Qt::ClickFocus);
-        QCOMPARE(f->foreColour(), QString::fromLatin1(name) == u"txtAbsGewinn" ? styles::colour(styles::kWindowText)
-                                                                                : QColor(0, 0, 0));
+        QCOMPARE(f->foreColour(), QString::fromLatin1(name) == u"txtAbsGewinn"
+                                      ? styles::colour(styles::kWindowText)
+                                      : QColor(0, 0, 0));
     }
     QCOMPARE(field("txtAnlagesumme")->accessibleName(), QStringLiteral("Anlagesumme"));
 }
@@ -198,12 +201,14 @@ void TestFrmSparplan::fields_filter_as_their_kind_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("text");
+    // clang-format off
     QTest::newRow("deposit takes a comma") << "txtSparrate" << "12,50" << "12,50";
     QTest::newRow("deposit refuses minus and point") << "txtSparrate" << "-1.5" << "15";
     QTest::newRow("deposit has no length limit") << "txtSparrate" << "1234567890123456" << "1234567890123456";
     QTest::newRow("deposits per year: whole numbers") << "txtMalProJahr" << "1,2" << "12";
     QTest::newRow("term: whole numbers") << "txtLaufzeit" << "2,5-" << "25";
     QTest::newRow("interest takes a comma, no minus") << "txtProzent" << "-3,5" << "3,5";
+    // clang-format on
 }
 
 void TestFrmSparplan::fields_filter_as_their_kind()
@@ -239,6 +244,7 @@ void TestFrmSparplan::worked_examples_data()
 {
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<QStringList>("expected");
+    // clang-format off
     QTest::newRow("yearly") << QStringList{"1000", "1", "3", "10"}
                             << QStringList{"3000,00", "3641,00", "641,00", "21,37%"};
     QTest::newRow("monthly, ten years") << QStringList{"100", "12", "10", "5"}
@@ -247,6 +253,7 @@ void TestFrmSparplan::worked_examples_data()
                                        << QStringList{"600,00", "619,33", "19,33", "3,22%"};
     QTest::newRow("one deposit") << QStringList{"100", "1", "1", "2,5"}
                                  << QStringList{"100,00", "102,50", "2,50", "2,50%"};
+    // clang-format on
 }
 
 void TestFrmSparplan::worked_examples()
@@ -295,6 +302,7 @@ void TestFrmSparplan::refusals_change_no_field_data()
     QTest::addColumn<QStringList>("inputs");
     QTest::addColumn<QString>("box");
     const QString missing = QStringLiteral("Alle linken Felder müssen ausgefüllt sein !");
+    // clang-format off
     QTest::newRow("no interest") << false << QStringList{"100", "12", "10", "0"} << missing;
     QTest::newRow("no deposit") << false << QStringList{"0", "12", "10", "5"} << missing;
     QTest::newRow("unreadable interest after Neu") << true << QStringList{"100", "12", "10", ",,"} << missing;
@@ -302,6 +310,7 @@ void TestFrmSparplan::refusals_change_no_field_data()
                                        << QStringLiteral("Zu viele Einzahlungen: höchstens 32767 sind möglich !");
     QTest::newRow("beyond a double") << false << QStringList{QString(320, u'9'), "12", "10", "5"}
                                      << QStringLiteral("Mit diesen Werten ist keine Berechnung möglich !");
+    // clang-format on
 }
 
 void TestFrmSparplan::refusals_change_no_field()

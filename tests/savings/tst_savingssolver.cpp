@@ -29,6 +29,7 @@ void TestSavingsSolver::worked_examples_come_out_to_the_cent_data()
     QTest::addColumn<int>("n");
     QTest::addColumn<QString>("results");
 
+    // clang-format off
     QTest::newRow("yearly") << SavingsInputs{1000, 1, 3, 10} << 10.0 << 2 << "3000.00 3641.00 641.00 21.37";
     QTest::newRow("monthly, ten years") << SavingsInputs{100, 12, 10, 5} << 0.4074123784 << 119
                                         << "12000.00 15499.21 3499.21 29.16";
@@ -37,6 +38,7 @@ void TestSavingsSolver::worked_examples_come_out_to_the_cent_data()
     QTest::newRow("one deposit in total") << SavingsInputs{100, 1, 1, 5} << 5.0 << 0 << "100.00 105.00 5.00 5.00";
     QTest::newRow("most deposits") << SavingsInputs{1, 32767, 1, 1} << 0.0000303670 << 32766
                                    << "32767.00 32930.57 163.57 0.50";
+    // clang-format on
 }
 
 void TestSavingsSolver::worked_examples_come_out_to_the_cent()
@@ -50,18 +52,21 @@ void TestSavingsSolver::worked_examples_come_out_to_the_cent()
     QCOMPARE(out.kind, Kind::Solved);
     QVERIFY(std::abs(out.ratenZins - ratenZins) < 1e-9);
     QCOMPARE(out.n, n);
-    const QString shown = QStringList{QString::number(out.anlagesumme, 'f', 2), QString::number(out.endsumme, 'f', 2),
-                                      QString::number(out.absGewinn, 'f', 2), QString::number(out.prozGewinn, 'f', 2)}
-                              .join(u' ');
+    const QString shown =
+        QStringList{QString::number(out.anlagesumme, 'f', 2), QString::number(out.endsumme, 'f', 2),
+                    QString::number(out.absGewinn, 'f', 2), QString::number(out.prozGewinn, 'f', 2)}
+            .join(u' ');
     QCOMPARE(shown, results);
 }
 
 void TestSavingsSolver::loop_agrees_with_the_closed_form_data()
 {
     QTest::addColumn<SavingsInputs>("in");
+    // clang-format off
     QTest::newRow("monthly") << SavingsInputs{100, 12, 10, 5};
     QTest::newRow("quarterly") << SavingsInputs{250, 4, 30, 3.5};
     QTest::newRow("weekly") << SavingsInputs{20, 52, 20, 7};
+    // clang-format on
 }
 
 void TestSavingsSolver::loop_agrees_with_the_closed_form()
@@ -71,7 +76,8 @@ void TestSavingsSolver::loop_agrees_with_the_closed_form()
     const double q = out.ratenZins / 100 + 1;
     const double deposits = in.malProJahr * in.laufzeit;
     const double closed = in.sparrate * q * (std::pow(q, deposits) - 1) / (q - 1);
-    QVERIFY2(std::abs(out.endsumme - closed) < 1e-6 * closed, qPrintable(QString::number(out.endsumme - closed)));
+    QVERIFY2(std::abs(out.endsumme - closed) < 1e-6 * closed,
+             qPrintable(QString::number(out.endsumme - closed)));
     QCOMPARE(out.absGewinn, out.endsumme - out.anlagesumme);
 }
 
@@ -79,10 +85,12 @@ void TestSavingsSolver::fractional_deposit_counts_round_half_to_even_data()
 {
     QTest::addColumn<double>("laufzeit");
     QTest::addColumn<int>("n");
+    // clang-format off
     QTest::newRow("2.5 deposits compound three") << 2.5 << 2;
     QTest::newRow("3.5 deposits compound three") << 3.5 << 2;
     QTest::newRow("3.4 deposits compound three") << 3.4 << 2;
     QTest::newRow("0.5 deposits compound one") << 0.5 << 0;
+    // clang-format on
 }
 
 void TestSavingsSolver::fractional_deposit_counts_round_half_to_even()
@@ -100,6 +108,7 @@ void TestSavingsSolver::refusals_data()
     QTest::addColumn<SavingsInputs>("in");
     QTest::addColumn<int>("kind");
 
+    // clang-format off
     QTest::newRow("no deposit") << SavingsInputs{0, 12, 10, 5} << int(Kind::MissingInput);
     QTest::newRow("no deposits per year") << SavingsInputs{100, 0, 10, 5} << int(Kind::MissingInput);
     QTest::newRow("no term") << SavingsInputs{100, 12, 0, 5} << int(Kind::MissingInput);
@@ -111,6 +120,7 @@ void TestSavingsSolver::refusals_data()
     QTest::newRow("huge rate") << SavingsInputs{100, 1, 1000, 1e300} << int(Kind::NotComputable);
     QTest::newRow("balance beyond a double") << SavingsInputs{1e300, 1, 32767, 5} << int(Kind::NotComputable);
     QTest::newRow("infinite deposit") << SavingsInputs{HUGE_VAL, 1, 1, 5} << int(Kind::NotComputable);
+    // clang-format on
 }
 
 void TestSavingsSolver::refusals()

@@ -93,8 +93,8 @@ private:
 struct Program {
     Program()
     {
-        for (Form *form : {static_cast<Form *>(&rechnado), static_cast<Form *>(&sparplan),
-                           static_cast<Form *>(&about)})
+        for (Form *form :
+             {static_cast<Form *>(&rechnado), static_cast<Form *>(&sparplan), static_cast<Form *>(&about)})
             windows::add(*form);
         modGlobals::aufrufer.clear();
     }
@@ -121,8 +121,7 @@ struct Program {
 };
 
 // A control of a loaded window by its name.
-template<typename T>
-T *control(const Form &form, const char *name)
+template <typename T> T *control(const Form &form, const char *name)
 {
     if (!form.window())
         return nullptr;
