@@ -86,7 +86,8 @@ QWidget *makeControl(const ControlSpec &spec, QWidget *parent)
         auto *label = new Label(parent);
         label->setTextFormat(Qt::PlainText);
         label->setText(text(spec.caption));
-        label->setAlignment(alignmentFor(spec.align) | (spec.wordWrap ? Qt::AlignTop : Qt::Alignment()));
+        // A label's text starts at its top edge, whatever its horizontal alignment.
+        label->setAlignment((alignmentFor(spec.align) & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
         label->setWordWrap(spec.wordWrap);
         if (spec.border) {
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -153,6 +154,24 @@ void place(const ControlSpec &spec, QWidget *control)
     }
 }
 
+// A caption keeps the size its layout gives it unless the fonts at hand are wider than the ones the
+// layout was drawn with: then it is set a little smaller, so that every caption shows whole.
+void fitCaption(QLabel *label)
+{
+    QFont font = label->font();
+    const QRect room = label->contentsRect();
+    const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+    constexpr double kSmallest = 5.0;
+    constexpr double kStep = 0.25;
+    while (font.pointSizeF() > kSmallest) {
+        const QRect needed = QFontMetrics(font).boundingRect(room, flags, label->text());
+        if (needed.width() <= room.width() && (!label->wordWrap() || needed.height() <= room.height()))
+            break;
+        font.setPointSizeF(font.pointSizeF() - kStep);
+    }
+    label->setFont(font);
+}
+
 Qt::FocusPolicy focusPolicyFor(const ControlSpec &spec)
 {
     switch (spec.kind) {
@@ -214,6 +233,8 @@ BuiltWindow buildWindow(const LayoutSpec &layout)
         place(*spec, control);
         if (spec->font.face)
             control->setFont(fontFor(spec->font, control->font()));
+        if (auto *label = qobject_cast<QLabel *>(control))
+            fitCaption(label);
         if (spec->toolTip) {
             control->setToolTip(text(spec->toolTip));
             control->setAccessibleDescription(text(spec->toolTip));

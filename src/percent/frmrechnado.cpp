@@ -41,7 +41,7 @@ constexpr ControlSpec kControls[] = {
     {.name = "lblRechnado", .kind = Kind::Label, .in = "fraEingabe", .left = 180, .top = 390, .width = 3495, .height = 555,
      .caption = "Rechnado", .font = kTitle, .back = styles::kLightOrange, .align = Align::Center},
     {.name = "lblVersion", .kind = Kind::Label, .in = "fraEingabe", .left = 2610, .top = 315, .width = 855, .height = 195,
-     .caption = "Version 1.6.3", .font = kSmall, .back = styles::kLightOrange, .align = Align::Right},
+     .caption = "Version 1.6.3", .font = kSmall, .back = styles::kLightOrange, .align = Align::Right, .onTop = true},
     {.name = "imgTomate", .kind = Kind::Picture, .in = "fraEingabe", .left = 2300, .top = 570, .width = 315, .height = 315,
      .picture = "tomato", .stretch = true, .onTop = true},
     {.name = "lblBetrag1", .kind = Kind::Label, .in = "fraEingabe", .left = 180, .top = 1080, .width = 1575, .height = 255,

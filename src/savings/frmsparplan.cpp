@@ -84,7 +84,8 @@ constexpr ControlSpec kControls[] = {
     {.name = "lblRechnado", .kind = Kind::Label, .in = "fraEingabe", .left = 180, .top = 390, .width = 3495, .height = 555,
      .caption = "Rechnado", .font = {"Times New Roman", 27.75, true}, .back = styles::kLightOrange, .align = Align::Center},
     {.name = "lblVersion", .kind = Kind::Label, .in = "fraEingabe", .left = 2610, .top = 315, .width = 855, .height = 195,
-     .caption = "Version 1.6.3", .font = {"Arial", 6.75}, .back = styles::kLightOrange, .align = Align::Right},
+     .caption = "Version 1.6.3", .font = {"Arial", 6.75}, .back = styles::kLightOrange, .align = Align::Right,
+     .onTop = true},
     {.name = "imgTomate", .kind = Kind::Picture, .in = "fraEingabe", .left = 2300, .top = 570, .width = 315, .height = 315,
      .picture = "tomato", .stretch = true, .onTop = true},
 };
