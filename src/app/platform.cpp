@@ -56,7 +56,9 @@ QDateTime DesktopPlatform::now() const
 Platform &platform()
 {
     static DesktopPlatform desktop;
-    return installed ? *installed : desktop;
+    if (installed)
+        return *installed;
+    return desktop;
 }
 
 Platform *setPlatform(Platform *replacement)
