@@ -8,17 +8,17 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Rechnado"));
+    QApplication::setApplicationName(QStringLiteral(RECHNADO_INTERNAL_NAME));
     QApplication::setApplicationVersion(QStringLiteral(RECHNADO_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(RECHNADO_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false); // the windows decide when the program ends
 
     rechnado::frmRechnado rechnado;
     rechnado::frmSparplan sparplan;
     rechnado::frmAbout about;
-    for (rechnado::Form *form :
-         {static_cast<rechnado::Form *>(&rechnado), static_cast<rechnado::Form *>(&sparplan),
-          static_cast<rechnado::Form *>(&about)})
-        rechnado::windows::add(*form);
+    rechnado::windows::add(rechnado);
+    rechnado::windows::add(sparplan);
+    rechnado::windows::add(about);
 
     rechnado.show();
     return QApplication::exec();

@@ -1,5 +1,6 @@
 #include "assets/assets.h"
 
+#include <QPixmapCache>
 #include <cstring>
 
 // NOLINTBEGIN: generated picture data
@@ -25,9 +26,19 @@ QPixmap pixmap(const char *name)
         {"ich2", ich2_xpm},
         {"abouticon", abouticon_xpm},
     };
-    for (const Entry &entry : pictures)
-        if (std::strcmp(entry.name, name) == 0)
-            return QPixmap(entry.xpm);
+    // Each picture is read from its XPM text once; a window that shows it twice (as its icon and as
+    // the tomato) and every later load share the one copy.
+    const QString key = QStringLiteral("rechnado:") + QLatin1String(name);
+    QPixmap cached;
+    if (QPixmapCache::find(key, &cached))
+        return cached;
+    for (const Entry &entry : pictures) {
+        if (std::strcmp(entry.name, name) == 0) {
+            cached = QPixmap(entry.xpm);
+            QPixmapCache::insert(key, cached);
+            return cached;
+        }
+    }
     return {};
 }
 

@@ -99,18 +99,20 @@ Box joke(int count)
     const QString title = QStringLiteral("Berechnungen: %1").arg(count);
     switch (count) {
     case 15:
-        return {QStringLiteral("Freut mich, dass Dir das Programm so gut gefällt !\r\n\n\r              ... und das "
-                               "ist auch gut so !"),
+        return {QStringLiteral(
+                    "Freut mich, dass Dir das Programm so gut gefällt !\r\n\n\r              ... und das "
+                    "ist auch gut so !"),
                 title, MsgIcon::None, MsgButtons::OkHelp};
     case 30:
-        return {QStringLiteral("Du bist aber ganz schön eifrig !"), title, MsgIcon::Information, MsgButtons::OkHelp};
+        return {QStringLiteral("Du bist aber ganz schön eifrig !"), title, MsgIcon::Information,
+                MsgButtons::OkHelp};
     case 50:
         return {QStringLiteral("OK, ich denke langsam solltest Du statt mit der\r\nTomate lieber mit etwas "
                                "Anständigem spielen ;-)"),
                 title, MsgIcon::Question, MsgButtons::OkHelp};
     default:
-        return {QStringLiteral("Achtung !\r\nDie Tomate wird langsam matschig !"), title, MsgIcon::Exclamation,
-                MsgButtons::OkHelp};
+        return {QStringLiteral("Achtung !\r\nDie Tomate wird langsam matschig !"), title,
+                MsgIcon::Exclamation, MsgButtons::OkHelp};
     }
 }
 
@@ -207,7 +209,10 @@ private:
 
     Form &calculator() const;
     AmountField *mainField(int i) const { return control<AmountField>(m_program->rechnado, kMainNames[i]); }
-    AmountField *savingsField(const char *name) const { return control<AmountField>(m_program->sparplan, name); }
+    AmountField *savingsField(const char *name) const
+    {
+        return control<AmountField>(m_program->sparplan, name);
+    }
     AmountField *randomInputField() const;
     QString randomText(int maxLength, bool mostlyNumbers);
     int pick(int n) { return static_cast<int>(m_random.bounded(n)); }
@@ -231,13 +236,15 @@ void TestRandomized::runs_of_user_actions_keep_every_rule_data()
     const quint32 envSeed = qEnvironmentVariable("RECHNADO_SEED").toUInt(&customSeed);
     const int envActions = qEnvironmentVariableIntValue("RECHNADO_ACTIONS");
     if (customSeed) {
-        QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(envSeed))) << envSeed << (envActions ? envActions : 5000);
+        QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(envSeed)))
+            << envSeed << (envActions ? envActions : 5000);
         return;
     }
     // The fixed seeds CI runs: 24 runs of 1000 actions. A run is short because each calculator window
     // takes at most 124 presses before the program would end.
     for (quint32 seed = 1; seed <= 24; ++seed)
-        QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed))) << seed << (envActions ? envActions : 1000);
+        QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed)))
+            << seed << (envActions ? envActions : 1000);
 }
 
 void TestRandomized::runs_of_user_actions_keep_every_rule()
@@ -410,7 +417,8 @@ void TestRandomized::pressMain(QWidget *enterIn)
     const auto given = [&](int i) { return v[i] != 0; };
     int row = 0;
     if (!m.von) {
-        const int mask = (given(B1) << 4) | (given(B2) << 3) | (given(P) << 2) | (given(LZ) << 1) | int(given(ZS));
+        const int mask =
+            (given(B1) << 4) | (given(B2) << 3) | (given(P) << 2) | (given(LZ) << 1) | int(given(ZS));
         static const QHash<int, int> rows{{0b11000, 1}, {0b10100, 2},  {0b01100, 3},  {0b10011, 4},
                                           {0b11010, 5}, {0b01011, 6},  {0b11001, 7},  {0b00110, 8},
                                           {0b00011, 9}, {0b00101, 10}, {0b10110, 11}, {0b01110, 12}};
@@ -424,6 +432,7 @@ void TestRandomized::pressMain(QWidget *enterIn)
     std::array<double, kMainFields> n = v;
     QList<int> computed;
     const auto zinsFromProzent = [&] { return (pw(dv(n[P], 100) + 1, dv(1, n[LZ])) - 1) * 100; };
+    // clang-format off
     switch (row) {
     case 2: n[B2] = n[B1] + n[B1] * n[P] / 100, computed = {B2}; break;
     case 3: n[B1] = dv(n[B2], n[P] / 100 + 1), computed = {B1}; break;
@@ -441,6 +450,7 @@ void TestRandomized::pressMain(QWidget *enterIn)
     case 15: n[B2] = dv(fin(n[B1] * 100), n[P]), computed = {B2}; break;
     default: break;
     }
+    // clang-format on
     const bool prozCalc = row == 1 || (row >= 4 && row <= 7);
     const bool share = row >= 13 && n[P] > 100;
     const bool diffCalc = row != 0 && !(row >= 8 && row <= 10) && !share;
@@ -484,7 +494,8 @@ void TestRandomized::pressMain(QWidget *enterIn)
         for (const int i : shownFields) {
             const QString text = mainField(i)->text();
             const bool signedPercent = i == P && (prozCalc || row == 13) && !share;
-            if (!isResultText(text, signedPercent, i == P || i == ZS) || !withinHalfACent(shownValue(text), v[i]))
+            if (!isResultText(text, signedPercent, i == P || i == ZS) ||
+                !withinHalfACent(shownValue(text), v[i]))
                 m_failure = QStringLiteral("row %1: %2 shows %3, the model says %4")
                                 .arg(row)
                                 .arg(QString::fromLatin1(kMainNames[i]), text)
@@ -640,11 +651,12 @@ void TestRandomized::tripThroughAbout()
             break;
         case 1:
             about.imgIch_DragDrop(tomato);
-            boxes << Box{QStringLiteral("Findest Du das etwa in Ordnung ?"), QStringLiteral("Hey !"), MsgIcon::Question,
-                         MsgButtons::Ok}
+            boxes << Box{QStringLiteral("Findest Du das etwa in Ordnung ?"), QStringLiteral("Hey !"),
+                         MsgIcon::Question, MsgButtons::Ok}
                   << Box{QStringLiteral("Ich jedenfalls nicht !"), QStringLiteral("Was soll das ?"),
                          MsgIcon::Information, MsgButtons::Ok}
-                  << Box{frmAbout::mailText(), QStringLiteral("Mail me !"), MsgIcon::Information, MsgButtons::Ok};
+                  << Box{frmAbout::mailText(), QStringLiteral("Mail me !"), MsgIcon::Information,
+                         MsgButtons::Ok};
             break;
         case 2:
             click(control<Picture>(about, "imgIch"));
@@ -689,8 +701,8 @@ void TestRandomized::expectBoxes(const QList<Box> &boxes)
         return;
     }
     for (int i = 0; i < boxes.size(); ++i) {
-        if (shown[i].text != boxes[i].text || shown[i].title != boxes[i].title || shown[i].icon != boxes[i].icon ||
-            shown[i].buttons != boxes[i].buttons)
+        if (shown[i].text != boxes[i].text || shown[i].title != boxes[i].title ||
+            shown[i].icon != boxes[i].icon || shown[i].buttons != boxes[i].buttons)
             m_failure = QStringLiteral("box %1 was \"%2\" titled \"%3\"; expected \"%4\" titled \"%5\"")
                             .arg(i)
                             .arg(shown[i].text, shown[i].title, boxes[i].text, boxes[i].title);
@@ -725,7 +737,9 @@ void TestRandomized::checkMain()
 {
     const frmRechnado &form = m_program->rechnado;
     if (form.tomato().berechnungen != m_main.presses) {
-        m_failure = QStringLiteral("counter %1, the model says %2").arg(form.tomato().berechnungen).arg(m_main.presses);
+        m_failure = QStringLiteral("counter %1, the model says %2")
+                        .arg(form.tomato().berechnungen)
+                        .arg(m_main.presses);
         return;
     }
     auto *tomato = control<Picture>(form, "imgTomate");
@@ -749,14 +763,16 @@ void TestRandomized::checkMain()
         if (text.contains(u"inf", Qt::CaseInsensitive) || text.contains(u"nan", Qt::CaseInsensitive))
             m_failure = QStringLiteral("%1 shows %2").arg(QString::fromLatin1(kMainNames[i]), text);
         if (resultStyle && (!f->isReadOnly() || f->hasFrame()))
-            m_failure = QStringLiteral("%1 looks like a result but is not locked").arg(QString::fromLatin1(kMainNames[i]));
+            m_failure = QStringLiteral("%1 looks like a result but is not locked")
+                            .arg(QString::fromLatin1(kMainNames[i]));
         if (form.isResult(field) != m_main.flags[i])
             m_failure = QStringLiteral("%1: result flag %2, the model says %3")
                             .arg(QString::fromLatin1(kMainNames[i]))
                             .arg(form.isResult(field))
                             .arg(m_main.flags[i]);
         if (m_main.flags[i] && (!resultStyle || !isResultText(text, i == P, i == P || i == ZS)))
-            m_failure = QStringLiteral("%1 holds a result but shows \"%2\"").arg(QString::fromLatin1(kMainNames[i]), text);
+            m_failure = QStringLiteral("%1 holds a result but shows \"%2\"")
+                            .arg(QString::fromLatin1(kMainNames[i]), text);
         const KeyFilter filter = i == P || i == ZS ? KeyFilter::SignedDecimal : KeyFilter::Decimal;
         const bool typed = filterAcceptsAll(filter, text) && text.size() <= 11;
         if (!typed && !(resultStyle && isResultText(text, i == P, i == P || i == ZS)))
@@ -793,9 +809,11 @@ void TestRandomized::checkSavings()
             m_failure = QStringLiteral("%1 shows \"%2\"").arg(QString::fromLatin1(kSavingsInputs[i]), text);
         const QString result = savingsField(kSavingsResults[i])->text();
         if (!result.isEmpty() && !isResultText(result, false, i == 3))
-            m_failure = QStringLiteral("%1 shows \"%2\"").arg(QString::fromLatin1(kSavingsResults[i]), result);
+            m_failure =
+                QStringLiteral("%1 shows \"%2\"").arg(QString::fromLatin1(kSavingsResults[i]), result);
         if (!result.isEmpty() != savingsField(kSavingsResults[i])->isEnabled())
-            m_failure = QStringLiteral("%1 enabled without a result").arg(QString::fromLatin1(kSavingsResults[i]));
+            m_failure =
+                QStringLiteral("%1 enabled without a result").arg(QString::fromLatin1(kSavingsResults[i]));
     }
 }
 
