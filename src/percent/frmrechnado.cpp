@@ -118,7 +118,6 @@ const LayoutSpec &frmRechnado::layout() const
 
 void frmRechnado::bind(const BuiltWindow &built)
 {
-    ui.fraEingabe = built.get<Frame>("fraEingabe");
     ui.imgTomate = built.get<Picture>("imgTomate");
     ui.txtAnlagebetrag = built.get<AmountField>("txtAnlagebetrag");
     ui.txtEndbetrag = built.get<AmountField>("txtEndbetrag");
@@ -159,31 +158,70 @@ void frmRechnado::Form_Load()
     vonMode = false;
 }
 
-frmRechnado::AmountSlot frmRechnado::slot(Field field)
+double frmRechnado::*frmRechnado::numberOf(Field field)
 {
     switch (field) {
     case Field::Anlagebetrag:
-        return {ui.txtAnlagebetrag, anlagebetrag, anlagebetragIsResult};
+        return &frmRechnado::anlagebetrag;
     case Field::Endbetrag:
-        return {ui.txtEndbetrag, endbetrag, endbetragIsResult};
+        return &frmRechnado::endbetrag;
     case Field::Prozent:
-        return {ui.txtProzent, prozent, prozentIsResult};
+        return &frmRechnado::prozent;
     case Field::Laufzeit:
-        return {ui.txtLaufzeit, laufzeit, laufzeitIsResult};
+        return &frmRechnado::laufzeit;
     case Field::Zinssatz:
         break;
     }
-    return {ui.txtZinssatz, zinssatz, zinssatzIsResult};
+    return &frmRechnado::zinssatz;
+}
+
+bool frmRechnado::*frmRechnado::flagOf(Field field)
+{
+    switch (field) {
+    case Field::Anlagebetrag:
+        return &frmRechnado::anlagebetragIsResult;
+    case Field::Endbetrag:
+        return &frmRechnado::endbetragIsResult;
+    case Field::Prozent:
+        return &frmRechnado::prozentIsResult;
+    case Field::Laufzeit:
+        return &frmRechnado::laufzeitIsResult;
+    case Field::Zinssatz:
+        break;
+    }
+    return &frmRechnado::zinssatzIsResult;
+}
+
+AmountField *frmRechnado::fieldOf(Field field) const
+{
+    switch (field) {
+    case Field::Anlagebetrag:
+        return ui.txtAnlagebetrag;
+    case Field::Endbetrag:
+        return ui.txtEndbetrag;
+    case Field::Prozent:
+        return ui.txtProzent;
+    case Field::Laufzeit:
+        return ui.txtLaufzeit;
+    case Field::Zinssatz:
+        break;
+    }
+    return ui.txtZinssatz;
+}
+
+frmRechnado::AmountSlot frmRechnado::slot(Field field)
+{
+    return {fieldOf(field), this->*numberOf(field), this->*flagOf(field)};
 }
 
 double frmRechnado::value(Field field) const
 {
-    return const_cast<frmRechnado *>(this)->slot(field).value;
+    return this->*numberOf(field);
 }
 
 bool frmRechnado::isResult(Field field) const
 {
-    return const_cast<frmRechnado *>(this)->slot(field).isResult;
+    return this->*flagOf(field);
 }
 
 void frmRechnado::Clear()

@@ -25,7 +25,6 @@ class QTimer;
 namespace rechnado {
 
 class AmountField;
-class Frame;
 class Label;
 class Picture;
 
@@ -64,7 +63,6 @@ protected:
 
 private:
     struct Ui {
-        Frame *fraEingabe = nullptr;
         Picture *imgTomate = nullptr;
         AmountField *txtAnlagebetrag = nullptr;
         AmountField *txtEndbetrag = nullptr;
@@ -88,6 +86,9 @@ private:
         bool &isResult;
     };
     AmountSlot slot(Field field);
+    static double frmRechnado::*numberOf(Field field);
+    static bool frmRechnado::*flagOf(Field field);
+    AmountField *fieldOf(Field field) const;
 
     void ProzCalc();
     void DiffCalc();

@@ -30,46 +30,41 @@ private Q_SLOTS:
     void ok_enter_esc_and_close_box_bring_back_the_caller();
 
 private:
-    Picture *picture(const char *name) const { return control<Picture>(m_program->about, name); }
-    QTimer *timer() const { return m_program->about.window()->findChild<QTimer *>(QStringLiteral("Timer1")); }
+    Picture *picture(const char *name) const { return control<Picture>(m_fx->program.about, name); }
+    QTimer *timer() const
+    {
+        return m_fx->program.about.window()->findChild<QTimer *>(QStringLiteral("Timer1"));
+    }
     QPointF tomatoAt() const { return {picture("imgTomate")->left(), picture("imgTomate")->top()}; }
     void tick(int times) const;
     void openAbout() const;
 
-    std::unique_ptr<RecordingPlatform> m_platform;
-    std::unique_ptr<Program> m_program;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
+    std::unique_ptr<Fixture> m_fx;
 };
 
 void TestFrmAbout::init()
 {
-    QLocale::setDefault(german());
-    m_platform = std::make_unique<RecordingPlatform>();
-    m_program = std::make_unique<Program>();
-    m_watchdog = std::make_unique<ModalWatchdog>();
-    m_program->rechnado.show();
+    m_fx = std::make_unique<Fixture>();
+    m_fx->program.rechnado.show();
     openAbout();
 }
 
 void TestFrmAbout::cleanup()
 {
-    const QString modal = m_watchdog->takeSeen();
-    m_watchdog.reset();
-    m_program.reset();
-    m_platform.reset();
+    const QString modal = Fixture::finish(std::move(m_fx));
     QVERIFY2(modal.isEmpty(), qPrintable(QStringLiteral("a real modal dialog opened: ") + modal));
 }
 
 void TestFrmAbout::openAbout() const
 {
-    control<QPushButton>(m_program->rechnado, "cmdAbout")->click();
-    QCOMPARE(m_program->visibleWindow(), QStringLiteral("About"));
+    control<QPushButton>(m_fx->program.rechnado, "cmdAbout")->click();
+    QCOMPARE(m_fx->program.visibleWindow(), QStringLiteral("About"));
 }
 
 void TestFrmAbout::tick(int times) const
 {
     for (int i = 0; i < times && timer()->isActive(); ++i)
-        m_program->about.Timer1_Timer();
+        m_fx->program.about.Timer1_Timer();
 }
 
 void TestFrmAbout::looks_as_laid_out_data()
@@ -94,21 +89,21 @@ void TestFrmAbout::looks_as_laid_out()
 {
     QFETCH(QString, name);
     QFETCH(QString, text);
-    auto *label = m_program->about.window()->findChild<QLabel *>(name);
+    auto *label = m_fx->program.about.window()->findChild<QLabel *>(name);
     QVERIFY(label);
     QCOMPARE(label->text(), text);
 }
 
 void TestFrmAbout::is_a_fixed_dialog_with_only_ok_taking_the_focus()
 {
-    FormWindow *w = m_program->about.window();
+    FormWindow *w = m_fx->program.about.window();
     QCOMPARE(w->windowTitle(), QStringLiteral("About..."));
     QCOMPARE(w->size(), QSize(340, 200)); // 5100 x 3000 twips
     QVERIFY(w->windowFlags() & Qt::Dialog);
     QVERIFY(!(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(w->windowFlags() & Qt::WindowCloseButtonHint);
     QCOMPARE(w->windowIcon().availableSizes().value(0), QSize(16, 16));
-    auto *ok = control<QPushButton>(m_program->about, "cmdOK");
+    auto *ok = control<QPushButton>(m_fx->program.about, "cmdOK");
     QCOMPARE(w->defaultButton(), ok);
     QCOMPARE(w->cancelButton(), ok);
     for (QWidget *child : w->findChildren<QWidget *>())
@@ -127,9 +122,9 @@ void TestFrmAbout::is_a_fixed_dialog_with_only_ok_taking_the_focus()
 
 void TestFrmAbout::tomato_lies_above_the_title_and_the_text()
 {
-    const QObjectList stack = m_program->about.window()->children();
+    const QObjectList stack = m_fx->program.about.window()->children();
     const auto at = [&](const char *name) {
-        return stack.indexOf(m_program->about.window()->findChild<QWidget *>(QString::fromLatin1(name)));
+        return stack.indexOf(m_fx->program.about.window()->findChild<QWidget *>(QString::fromLatin1(name)));
     };
     // Later children are drawn over earlier ones.
     for (const char *below : {"lblRechnado", "lblBText", "lblDisclaimer", "lblBy", "lblDer"})
@@ -139,55 +134,55 @@ void TestFrmAbout::tomato_lies_above_the_title_and_the_text()
 
 void TestFrmAbout::drag_over_the_tomato_hides_it()
 {
-    m_program->about.imgTomate_DragOver(picture("imgTomate"));
+    m_fx->program.about.imgTomate_DragOver(picture("imgTomate"));
     QVERIFY(!picture("imgTomate")->isVisible());
 }
 
 void TestFrmAbout::drop_on_the_photo_swaps_it_and_answers_three_times()
 {
     QList<bool> photoSwappedAtBox;
-    m_platform->onBox = [&](const Box &) {
+    m_fx->platform.onBox = [&](const Box &) {
         photoSwappedAtBox << (picture("imgIch")->pixmap().toImage() == assets::pixmap("ich2").toImage());
     };
-    m_program->about.imgTomate_DragOver(picture("imgTomate"));
-    m_program->about.imgIch_DragDrop(picture("imgTomate"));
+    m_fx->program.about.imgTomate_DragOver(picture("imgTomate"));
+    m_fx->program.about.imgIch_DragDrop(picture("imgTomate"));
     QVERIFY(!picture("imgTomate")->isVisible());
     QCOMPARE(photoSwappedAtBox, (QList<bool>{true, true, true}));
 
-    QCOMPARE(m_platform->boxes.size(), 3);
-    QCOMPARE(m_platform->boxes[0].text, QStringLiteral("Findest Du das etwa in Ordnung ?"));
-    QCOMPARE(m_platform->boxes[0].title, QStringLiteral("Hey !"));
-    QCOMPARE(m_platform->boxes[0].icon, MsgIcon::Question);
-    QCOMPARE(m_platform->boxes[1].text, QStringLiteral("Ich jedenfalls nicht !"));
-    QCOMPARE(m_platform->boxes[1].title, QStringLiteral("Was soll das ?"));
-    QCOMPARE(m_platform->boxes[1].icon, MsgIcon::Information);
-    QCOMPARE(m_platform->boxes[2].title, QStringLiteral("Mail me !"));
-    QCOMPARE(m_platform->boxes[2].icon, MsgIcon::Information);
-    QVERIFY(m_platform->boxes[2].text.startsWith(QStringLiteral(
+    QCOMPARE(m_fx->platform.boxes.size(), 3);
+    QCOMPARE(m_fx->platform.boxes[0].text, QStringLiteral("Findest Du das etwa in Ordnung ?"));
+    QCOMPARE(m_fx->platform.boxes[0].title, QStringLiteral("Hey !"));
+    QCOMPARE(m_fx->platform.boxes[0].icon, MsgIcon::Question);
+    QCOMPARE(m_fx->platform.boxes[1].text, QStringLiteral("Ich jedenfalls nicht !"));
+    QCOMPARE(m_fx->platform.boxes[1].title, QStringLiteral("Was soll das ?"));
+    QCOMPARE(m_fx->platform.boxes[1].icon, MsgIcon::Information);
+    QCOMPARE(m_fx->platform.boxes[2].title, QStringLiteral("Mail me !"));
+    QCOMPARE(m_fx->platform.boxes[2].icon, MsgIcon::Information);
+    QVERIFY(m_fx->platform.boxes[2].text.startsWith(QStringLiteral(
         "Wenn Dir etwas nicht gefällt,\r\nDu einen Bug gefunden hast,\r\nDir etwas besonders gut "
         "gefällt,\r\nDu Verbesserungsvorschläge hast,\r\ndann mail mir einfach !\r\n\r\n")));
-    for (const Box &box : m_platform->boxes)
+    for (const Box &box : m_fx->platform.boxes)
         QCOMPARE(box.buttons, MsgButtons::Ok);
-    QCOMPARE(m_program->about.lastMessage(), m_platform->boxes[2].text);
+    QCOMPARE(m_fx->program.about.lastMessage(), m_fx->platform.boxes[2].text);
 
     // Opened again, the window is as it was laid out; a second hit answers again.
-    m_program->about.cmdOK_Click();
+    m_fx->program.about.cmdOK_Click();
     openAbout();
     QVERIFY(picture("imgTomate")->isVisible());
     QCOMPARE(picture("imgIch")->pixmap().toImage(), assets::pixmap("ich").toImage());
-    m_program->about.imgIch_DragDrop(picture("imgTomate"));
-    QCOMPARE(m_platform->boxes.size(), 6);
-    QCOMPARE(m_platform->boxes[3].title, QStringLiteral("Hey !"));
+    m_fx->program.about.imgIch_DragDrop(picture("imgTomate"));
+    QCOMPARE(m_fx->platform.boxes.size(), 6);
+    QCOMPARE(m_fx->platform.boxes[3].title, QStringLiteral("Hey !"));
 }
 
 void TestFrmAbout::drop_elsewhere_leaves_the_tomato_invisible()
 {
-    m_program->about.imgTomate_DragOver(picture("imgTomate"));
+    m_fx->program.about.imgTomate_DragOver(picture("imgTomate"));
     // Nothing takes a drop but the photo; a drop elsewhere does nothing.
-    QVERIFY(!m_program->about.window()->acceptDrops());
+    QVERIFY(!m_fx->program.about.window()->acceptDrops());
     QVERIFY(!picture("imgTomate")->isVisible());
     QCOMPARE(picture("imgIch")->pixmap().toImage(), assets::pixmap("ich").toImage());
-    QVERIFY(m_platform->boxes.isEmpty());
+    QVERIFY(m_fx->platform.boxes.isEmpty());
 }
 
 void TestFrmAbout::the_photo_starts_the_fall()
@@ -206,19 +201,19 @@ void TestFrmAbout::the_photo_starts_the_fall()
 
 void TestFrmAbout::a_second_click_during_the_fall_changes_nothing()
 {
-    m_program->about.imgIch_Click();
+    m_fx->program.about.imgIch_Click();
     tick(5);
-    m_program->about.imgIch_Click();
-    m_program->about.imgIch_Click();
+    m_fx->program.about.imgIch_Click();
+    m_fx->program.about.imgIch_Click();
     tick(100);
     QCOMPARE(tomatoAt(), QPointF(2520, 1560));
-    QVERIFY(m_program->about.fall().tomateGefallen);
+    QVERIFY(m_fx->program.about.fall().tomateGefallen);
 }
 
 void TestFrmAbout::the_invisible_tomato_still_falls()
 {
-    m_program->about.imgTomate_DragOver(picture("imgTomate"));
-    m_program->about.imgIch_Click();
+    m_fx->program.about.imgTomate_DragOver(picture("imgTomate"));
+    m_fx->program.about.imgIch_Click();
     tick(100);
     QCOMPARE(tomatoAt(), QPointF(2520, 1560));
     QVERIFY(!picture("imgTomate")->isVisible());
@@ -226,9 +221,9 @@ void TestFrmAbout::the_invisible_tomato_still_falls()
 
 void TestFrmAbout::second_click_sinks_it_and_brings_it_back_from_the_top()
 {
-    m_program->about.imgIch_Click();
+    m_fx->program.about.imgIch_Click();
     tick(100);
-    m_program->about.imgIch_Click();
+    m_fx->program.about.imgIch_Click();
     tick(54);
     QCOMPARE(tomatoAt(), QPointF(2520, 2100));
     tick(1);
@@ -238,27 +233,27 @@ void TestFrmAbout::second_click_sinks_it_and_brings_it_back_from_the_top()
     QVERIFY(timer()->isActive());
     tick(1);
     QVERIFY(!timer()->isActive());
-    QVERIFY(!m_program->about.fall().tomateGefallen && !m_program->about.fall().tomateRueckkehr);
-    m_program->about.imgIch_Click(); // the cycle again, from where it stands
+    QVERIFY(!m_fx->program.about.fall().tomateGefallen && !m_fx->program.about.fall().tomateRueckkehr);
+    m_fx->program.about.imgIch_Click(); // the cycle again, from where it stands
     tick(1);
     QCOMPARE(tomatoAt(), QPointF(2905, 460));
 }
 
 void TestFrmAbout::closing_stops_the_fall_and_the_next_opening_starts_afresh()
 {
-    m_program->about.imgIch_Click();
+    m_fx->program.about.imgIch_Click();
     tick(100);
-    m_program->about.imgIch_Click();
+    m_fx->program.about.imgIch_Click();
     tick(3);
     QVERIFY(timer()->isActive());
-    m_program->about.cmdOK_Click();
-    QVERIFY(!m_program->about.isLoaded());
+    m_fx->program.about.cmdOK_Click();
+    QVERIFY(!m_fx->program.about.isLoaded());
     QTest::qWait(80); // a timer left running would tick into the unloaded window here
     openAbout();
     QVERIFY(!timer()->isActive());
     QCOMPARE(tomatoAt(), QPointF(3120, 600));
-    QVERIFY(!m_program->about.fall().tomateGefallen);
-    m_program->about.imgIch_Click();
+    QVERIFY(!m_fx->program.about.fall().tomateGefallen);
+    m_fx->program.about.imgIch_Click();
     tick(100);
     QCOMPARE(tomatoAt(), QPointF(2520, 1560)); // the first fall again
 }
@@ -277,18 +272,18 @@ void TestFrmAbout::ok_enter_esc_and_close_box_bring_back_the_caller_data()
 void TestFrmAbout::ok_enter_esc_and_close_box_bring_back_the_caller()
 {
     QFETCH(QString, how);
-    FormWindow *w = m_program->about.window();
+    FormWindow *w = m_fx->program.about.window();
     if (how == u"ok")
-        click(control<QPushButton>(m_program->about, "cmdOK"));
+        click(control<QPushButton>(m_fx->program.about, "cmdOK"));
     else if (how == u"enter")
         QTest::keyClick(w, Qt::Key_Return);
     else if (how == u"esc")
         QTest::keyClick(w, Qt::Key_Escape);
     else
         w->close();
-    QVERIFY(!m_program->about.isLoaded());
-    QCOMPARE(m_program->visibleWindow(), QStringLiteral("Rechnado"));
-    QCOMPARE(m_platform->ends, 0);
+    QVERIFY(!m_fx->program.about.isLoaded());
+    QCOMPARE(m_fx->program.visibleWindow(), QStringLiteral("Rechnado"));
+    QCOMPARE(m_fx->platform.ends, 0);
     QCOMPARE(modGlobals::aufrufer, QStringLiteral("Rechnado"));
 }
 

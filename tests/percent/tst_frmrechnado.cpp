@@ -61,10 +61,10 @@ private Q_SLOTS:
     void about_trip_leaves_everything_as_it_was();
 
 private:
-    AmountField *field(const char *name) const { return control<AmountField>(m_program->rechnado, name); }
-    Label *label(const char *name) const { return control<Label>(m_program->rechnado, name); }
-    QPushButton *button(const char *name) const { return control<QPushButton>(m_program->rechnado, name); }
-    Picture *tomato() const { return control<Picture>(m_program->rechnado, "imgTomate"); }
+    AmountField *field(const char *name) const { return control<AmountField>(m_fx->program.rechnado, name); }
+    Label *label(const char *name) const { return control<Label>(m_fx->program.rechnado, name); }
+    QPushButton *button(const char *name) const { return control<QPushButton>(m_fx->program.rechnado, name); }
+    Picture *tomato() const { return control<Picture>(m_fx->program.rechnado, "imgTomate"); }
     void enter(const char *name, const QString &text) const;
     void fill(const QStringList &texts) const;
     void press() const { button("cmdBerechnen")->click(); }
@@ -72,41 +72,27 @@ private:
     static bool inResultStyle(const AmountField *f);
     static bool inInputStyle(const AmountField *f);
 
-    std::unique_ptr<RecordingPlatform> m_platform;
-    std::unique_ptr<Program> m_program;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
+    std::unique_ptr<Fixture> m_fx;
 };
 
 void TestFrmRechnado::init()
 {
-    QLocale::setDefault(german());
-    m_platform = std::make_unique<RecordingPlatform>();
-    m_program = std::make_unique<Program>();
-    m_watchdog = std::make_unique<ModalWatchdog>();
-    m_program->rechnado.show();
-    QVERIFY(m_program->rechnado.isVisible());
-    m_program->rechnado.window()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_program->rechnado.window()));
+    m_fx = std::make_unique<Fixture>();
+    m_fx->program.rechnado.show();
+    QVERIFY(m_fx->program.rechnado.isVisible());
+    m_fx->program.rechnado.window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_fx->program.rechnado.window()));
 }
 
 void TestFrmRechnado::cleanup()
 {
-    const QString modal = m_watchdog->takeSeen();
-    m_watchdog.reset();
-    m_program.reset();
-    m_platform.reset();
+    const QString modal = Fixture::finish(std::move(m_fx));
     QVERIFY2(modal.isEmpty(), qPrintable(QStringLiteral("a real modal dialog opened: ") + modal));
 }
 
 void TestFrmRechnado::enter(const char *name, const QString &text) const
 {
-    AmountField *f = field(name);
-    f->setFocus(Qt::TabFocusReason);
-    f->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(f, Qt::Key_Delete);
-    else
-        typeText(f, text);
+    replaceText(field(name), text);
 }
 
 void TestFrmRechnado::fill(const QStringList &values) const
@@ -176,22 +162,15 @@ void TestFrmRechnado::opens_in_its_layout_look()
     QFETCH(QString, caption);
     QFETCH(QString, toolTip);
 
-    QWidget *w = m_program->rechnado.window()->findChild<QWidget *>(name);
+    QWidget *w = m_fx->program.rechnado.window()->findChild<QWidget *>(name);
     QVERIFY(w);
-    QString text;
-    if (auto *l = qobject_cast<QLabel *>(w))
-        text = l->text();
-    else if (auto *b = qobject_cast<QPushButton *>(w))
-        text = b->text();
-    else if (auto *f = qobject_cast<AmountField *>(w))
-        text = f->text();
-    QCOMPARE(text, caption);
+    QCOMPARE(shownText(w), caption);
     QCOMPARE(w->toolTip(), toolTip);
 }
 
 void TestFrmRechnado::window_is_fixed_and_centred()
 {
-    FormWindow *w = m_program->rechnado.window();
+    FormWindow *w = m_fx->program.rechnado.window();
     QCOMPARE(w->windowTitle(), QStringLiteral("Rechnado v1.6"));
     QCOMPARE(w->size(), QSize(266, 276)); // 3990 x 4140 twips
     QCOMPARE(w->minimumSize(), w->maximumSize());
@@ -249,7 +228,7 @@ void TestFrmRechnado::tab_order_in_zu_mode()
 
 void TestFrmRechnado::tab_order_in_von_mode_skips_term_and_rate()
 {
-    m_program->rechnado.lblVonZu_Click();
+    m_fx->program.rechnado.lblVonZu_Click();
     QCOMPARE(tabWalk(field("txtAnlagebetrag"), 9),
              (QStringList{"txtAnlagebetrag", "txtEndbetrag", "txtProzent", "cmdBerechnen", "cmdNeu",
                           "cmdSparplan", "cmdExit", "cmdAbout", "txtAnlagebetrag"}));
@@ -267,10 +246,10 @@ void TestFrmRechnado::enter_in_any_field_presses_berechnen()
     QFETCH(QString, name);
     enter("txtAnlagebetrag", QStringLiteral("100"));
     enter("txtProzent", QStringLiteral("19"));
-    AmountField *f = m_program->rechnado.window()->findChild<AmountField *>(name);
+    AmountField *f = m_fx->program.rechnado.window()->findChild<AmountField *>(name);
     f->setFocus();
     QTest::keyClick(f, Qt::Key_Return);
-    QCOMPARE(m_program->rechnado.tomato().berechnungen, std::int16_t(1));
+    QCOMPARE(m_fx->program.rechnado.tomato().berechnungen, std::int16_t(1));
     QCOMPARE(field("txtEndbetrag")->text(), QStringLiteral("119,00"));
 }
 
@@ -279,8 +258,8 @@ void TestFrmRechnado::mode_label_switches_and_clears()
     fill({QStringLiteral("100"), QString(), QStringLiteral("19")});
     press();
     click(label("lblVonZu"));
-    QVERIFY(m_program->rechnado.isVonMode());
-    QVERIFY(!m_program->rechnado.isZuMode());
+    QVERIFY(m_fx->program.rechnado.isVonMode());
+    QVERIFY(!m_fx->program.rechnado.isZuMode());
     QCOMPARE(label("lblVonZu")->text(), QStringLiteral("1 von 2"));
     QCOMPARE(label("lblVonZu")->palette().color(QPalette::Window), QColor(255, 128, 128));
     QCOMPARE(label("lblVonZu")->toolTip(),
@@ -301,9 +280,9 @@ void TestFrmRechnado::two_mode_clicks_return_to_zu_with_everything_cleared()
     fill({QStringLiteral("100"), QString(), QStringLiteral("19")});
     press();
     const double left = tomato()->left();
-    m_program->rechnado.lblVonZu_Click();
-    m_program->rechnado.lblVonZu_Click();
-    QVERIFY(m_program->rechnado.isZuMode());
+    m_fx->program.rechnado.lblVonZu_Click();
+    m_fx->program.rechnado.lblVonZu_Click();
+    QVERIFY(m_fx->program.rechnado.isZuMode());
     QCOMPARE(label("lblVonZu")->text(), QStringLiteral("1  zu  2"));
     QCOMPARE(label("lblVonZu")->palette().color(QPalette::Window), QColor(0, 192, 0));
     for (const char *name : kAmountFields)
@@ -311,19 +290,19 @@ void TestFrmRechnado::two_mode_clicks_return_to_zu_with_everything_cleared()
     QCOMPARE(field("txtProzent")->foreColour(), QColor(0, 0, 0));
     for (Field f :
          {Field::Anlagebetrag, Field::Endbetrag, Field::Prozent, Field::Laufzeit, Field::Zinssatz}) {
-        QCOMPARE(m_program->rechnado.value(f), 0.0);
-        QVERIFY(!m_program->rechnado.isResult(f));
+        QCOMPARE(m_fx->program.rechnado.value(f), 0.0);
+        QVERIFY(!m_fx->program.rechnado.isResult(f));
     }
-    QCOMPARE(m_program->rechnado.lastDifference(), 0.0);
-    QCOMPARE(m_program->rechnado.tomato().berechnungen, std::int16_t(1));
+    QCOMPARE(m_fx->program.rechnado.lastDifference(), 0.0);
+    QCOMPARE(m_fx->program.rechnado.tomato().berechnungen, std::int16_t(1));
     QCOMPARE(tomato()->left(), left);
 }
 
 void TestFrmRechnado::neu_after_von_returns_to_zu()
 {
-    m_program->rechnado.lblVonZu_Click();
+    m_fx->program.rechnado.lblVonZu_Click();
     click(button("cmdNeu"));
-    QVERIFY(m_program->rechnado.isZuMode());
+    QVERIFY(m_fx->program.rechnado.isZuMode());
     QCOMPARE(label("lblVonZu")->text(), QStringLiteral("1  zu  2"));
     QVERIFY(field("txtLaufzeit")->isEnabled() && field("txtZinssatz")->isEnabled());
     QVERIFY(label("lblLaufzeit")->isEnabled() && label("lblZinssatz")->isEnabled());
@@ -331,7 +310,7 @@ void TestFrmRechnado::neu_after_von_returns_to_zu()
 
 void TestFrmRechnado::clock_reads_moment_mal_until_the_first_tick()
 {
-    QTimer *timer = m_program->rechnado.window()->findChild<QTimer *>(QStringLiteral("Timer1"));
+    QTimer *timer = m_fx->program.rechnado.window()->findChild<QTimer *>(QStringLiteral("Timer1"));
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 1000);
     QCOMPARE(label("lblDateTime")->text(), QStringLiteral(" Moment mal ..."));
@@ -351,7 +330,7 @@ void TestFrmRechnado::clock_shows_short_date_and_long_time()
     QFETCH(QLocale, locale);
     QFETCH(QString, text);
     LocaleScope scope(locale);
-    m_program->rechnado.Timer1_Timer();
+    m_fx->program.rechnado.Timer1_Timer();
     QCOMPARE(label("lblDateTime")->text(), text);
 }
 
@@ -362,8 +341,8 @@ void TestFrmRechnado::clock_and_difference_toggle()
     QVERIFY(field("txtDiff")->isVisible());
     QCOMPARE(field("txtDiff")->text(), QString());
     QCOMPARE(label("lblDiff")->text(), QStringLiteral("Betrag 2 - Betrag 1"));
-    m_platform->clock = m_platform->clock.addSecs(60);
-    m_program->rechnado.Timer1_Timer(); // the hidden clock goes on
+    m_fx->platform.clock = m_fx->platform.clock.addSecs(60);
+    m_fx->program.rechnado.Timer1_Timer(); // the hidden clock goes on
     click(field("txtDiff"));
     QVERIFY(label("lblDateTime")->isVisible());
     QVERIFY(!field("txtDiff")->isVisible());
@@ -477,13 +456,13 @@ void TestFrmRechnado::press_shows_results()
     QCOMPARE(field("txtProzent")->foreColour(), colour);
 
     if (box.isEmpty()) {
-        QVERIFY(m_platform->boxes.isEmpty());
+        QVERIFY(m_fx->platform.boxes.isEmpty());
     } else {
-        QCOMPARE(m_platform->boxes.size(), 1);
-        QCOMPARE(m_platform->boxes[0].text, box);
-        QCOMPARE(m_platform->boxes[0].title, QStringLiteral("Fehler !"));
-        QCOMPARE(m_platform->boxes[0].icon, MsgIcon::Information);
-        QCOMPARE(m_platform->boxes[0].buttons, MsgButtons::Ok);
+        QCOMPARE(m_fx->platform.boxes.size(), 1);
+        QCOMPARE(m_fx->platform.boxes[0].text, box);
+        QCOMPARE(m_fx->platform.boxes[0].title, QStringLiteral("Fehler !"));
+        QCOMPARE(m_fx->platform.boxes[0].icon, MsgIcon::Information);
+        QCOMPARE(m_fx->platform.boxes[0].buttons, MsgButtons::Ok);
     }
     for (const QString &text : texts())
         QVERIFY2(!text.contains(u"inf", Qt::CaseInsensitive) && !text.contains(u"nan", Qt::CaseInsensitive),
@@ -501,7 +480,7 @@ void TestFrmRechnado::results_follow_an_english_locale()
     click(button("cmdNeu"));
     fill({QStringLiteral("1,5"), QString(), QStringLiteral("10")});
     press();
-    QCOMPARE(m_platform->boxes.last().text, QStringLiteral("Werte fehlen, oder sind falsch !"));
+    QCOMPARE(m_fx->platform.boxes.last().text, QStringLiteral("Werte fehlen, oder sind falsch !"));
 }
 
 void TestFrmRechnado::press_again_recomputes_a_former_result()
@@ -512,8 +491,8 @@ void TestFrmRechnado::press_again_recomputes_a_former_result()
     enter("txtProzent", QStringLiteral("20"));
     press();
     QCOMPARE(field("txtEndbetrag")->text(), QStringLiteral("120,00"));
-    QVERIFY(m_program->rechnado.isResult(Field::Endbetrag));
-    QVERIFY(m_platform->boxes.isEmpty());
+    QVERIFY(m_fx->program.rechnado.isResult(Field::Endbetrag));
+    QVERIFY(m_fx->platform.boxes.isEmpty());
 }
 
 void TestFrmRechnado::emptied_field_keeps_its_remembered_value()
@@ -524,22 +503,22 @@ void TestFrmRechnado::emptied_field_keeps_its_remembered_value()
     press();
     QCOMPARE(field("txtAnlagebetrag")->text(), QString());
     QCOMPARE(field("txtEndbetrag")->text(), QStringLiteral("110,00"));
-    QCOMPARE(m_program->rechnado.value(Field::Anlagebetrag), 100.0);
+    QCOMPARE(m_fx->program.rechnado.value(Field::Anlagebetrag), 100.0);
 }
 
 void TestFrmRechnado::share_error_leaves_the_value_unflagged_and_the_next_press_finds_too_many()
 {
-    m_program->rechnado.lblVonZu_Click();
+    m_fx->program.rechnado.lblVonZu_Click();
     fill({QStringLiteral("300"), QStringLiteral("200")});
     press();
     QCOMPARE(field("txtProzent")->text(), QStringLiteral("150,00%"));
     QVERIFY(inResultStyle(field("txtProzent")));
-    QVERIFY(!m_program->rechnado.isResult(Field::Prozent));
-    QCOMPARE(m_program->rechnado.value(Field::Prozent), 150.0);
+    QVERIFY(!m_fx->program.rechnado.isResult(Field::Prozent));
+    QCOMPARE(m_fx->program.rechnado.value(Field::Prozent), 150.0);
     QVERIFY(!field("txtDiff")->isVisible());
     press();
-    QCOMPARE(m_platform->boxes.size(), 2);
-    QCOMPARE(m_platform->boxes[1].text, QStringLiteral("Werte fehlen, oder sind falsch !"));
+    QCOMPARE(m_fx->platform.boxes.size(), 2);
+    QCOMPARE(m_fx->platform.boxes[1].text, QStringLiteral("Werte fehlen, oder sind falsch !"));
     QCOMPARE(field("txtProzent")->text(), QStringLiteral("150,00%"));
 }
 
@@ -551,12 +530,12 @@ void TestFrmRechnado::impossible_values_change_nothing_but_the_press()
     // The former result is wanted again, then -100 % leaves nothing to divide by.
     enter("txtProzent", QStringLiteral("-100"));
     press();
-    QCOMPARE(m_platform->boxes.size(), 1);
-    QCOMPARE(m_platform->boxes.last().text,
+    QCOMPARE(m_fx->platform.boxes.size(), 1);
+    QCOMPARE(m_fx->platform.boxes.last().text,
              QStringLiteral("Mit diesen Werten ist keine Berechnung möglich !"));
     QCOMPARE(texts(), (QStringList{"", "119", "-100", "", ""}));
     QCOMPARE(field("txtDiff")->text(), QStringLiteral("+19,00"));
-    QCOMPARE(m_program->rechnado.tomato().berechnungen, std::int16_t(2));
+    QCOMPARE(m_fx->program.rechnado.tomato().berechnungen, std::int16_t(2));
 }
 
 void TestFrmRechnado::result_style_stays_until_clear()
@@ -611,7 +590,7 @@ void TestFrmRechnado::joke_boxes_come_at_their_counts()
     fill({QStringLiteral("100"), QString(), QStringLiteral("19")});
     QList<int> boxedAt;
     int presses = 0;
-    m_platform->onBox = [&](const Box &box) {
+    m_fx->platform.onBox = [&](const Box &box) {
         boxedAt << presses;
         QCOMPARE(box.buttons, MsgButtons::OkHelp);
         QCOMPARE(box.title, QStringLiteral("Berechnungen: %1").arg(presses));
@@ -619,11 +598,11 @@ void TestFrmRechnado::joke_boxes_come_at_their_counts()
     for (presses = 1; presses <= 100; ++presses)
         press();
     QCOMPARE(boxedAt, (QList<int>{15, 30, 50, 100}));
-    QCOMPARE(m_platform->boxes[0].icon, MsgIcon::None);
-    QCOMPARE(m_platform->boxes[1].text, QStringLiteral("Du bist aber ganz schön eifrig !"));
+    QCOMPARE(m_fx->platform.boxes[0].icon, MsgIcon::None);
+    QCOMPARE(m_fx->platform.boxes[1].text, QStringLiteral("Du bist aber ganz schön eifrig !"));
     // Every press after a joke still calculates.
     QCOMPARE(field("txtEndbetrag")->text(), QStringLiteral("119,00"));
-    QCOMPARE(m_platform->ends, 0);
+    QCOMPARE(m_fx->platform.ends, 0);
 }
 
 void TestFrmRechnado::press_125_ends_the_program_without_calculating()
@@ -638,17 +617,17 @@ void TestFrmRechnado::press_125_ends_the_program_without_calculating()
     const QPointF before(tomato()->left(), tomato()->top());
     QStringList atBox;
     QPointF tomatoAtBox;
-    m_platform->onBox = [&](const Box &) {
+    m_fx->platform.onBox = [&](const Box &) {
         atBox = texts();
         tomatoAtBox = QPointF(tomato()->left(), tomato()->top());
     };
     press();
-    QCOMPARE(m_platform->boxes.last().title, QStringLiteral("Berechnungen: 125"));
-    QCOMPARE(m_platform->boxes.last().icon, MsgIcon::Critical);
+    QCOMPARE(m_fx->platform.boxes.last().title, QStringLiteral("Berechnungen: 125"));
+    QCOMPARE(m_fx->platform.boxes.last().icon, MsgIcon::Critical);
     QCOMPARE(atBox, (QStringList{"200", "238,00", "10", "", ""})); // the former result not even emptied
     QVERIFY(tomatoAtBox != before);
-    QCOMPARE(m_platform->ends, 1);
-    QVERIFY(!m_program->rechnado.isLoaded());
+    QCOMPARE(m_fx->platform.ends, 1);
+    QVERIFY(!m_fx->program.rechnado.isLoaded());
 }
 
 void TestFrmRechnado::neu_and_mode_reset_neither_counter_nor_tomato()
@@ -657,27 +636,27 @@ void TestFrmRechnado::neu_and_mode_reset_neither_counter_nor_tomato()
     press();
     click(button("cmdNeu"));
     click(label("lblVonZu"));
-    QCOMPARE(m_program->rechnado.tomato().berechnungen, std::int16_t(2));
-    QCOMPARE(m_program->rechnado.tomato().tomatePhase, std::int16_t(2));
+    QCOMPARE(m_fx->program.rechnado.tomato().berechnungen, std::int16_t(2));
+    QCOMPARE(m_fx->program.rechnado.tomato().tomatePhase, std::int16_t(2));
     QCOMPARE(QPointF(tomato()->left(), tomato()->top()), QPointF(919, 229));
 }
 
 void TestFrmRechnado::exit_ends_the_program_at_once()
 {
     click(button("cmdExit"));
-    QVERIFY(!m_program->rechnado.isLoaded());
-    QCOMPARE(m_platform->ends, 1);
-    QVERIFY(m_platform->boxes.isEmpty());
+    QVERIFY(!m_fx->program.rechnado.isLoaded());
+    QCOMPARE(m_fx->platform.ends, 1);
+    QVERIFY(m_fx->platform.boxes.isEmpty());
 }
 
 void TestFrmRechnado::close_box_ends_the_program()
 {
     fill({QStringLiteral("100")});
-    m_program->rechnado.window()->close();
-    QVERIFY(!m_program->rechnado.isLoaded());
-    QCOMPARE(m_platform->ends, 1);
+    m_fx->program.rechnado.window()->close();
+    QVERIFY(!m_fx->program.rechnado.isLoaded());
+    QCOMPARE(m_fx->platform.ends, 1);
     // The close box does not clear: the members keep what they had.
-    QCOMPARE(m_program->visibleWindow(), QString());
+    QCOMPARE(m_fx->program.visibleWindow(), QString());
 }
 
 void TestFrmRechnado::members_survive_a_trip_to_the_savings_plan()
@@ -685,18 +664,18 @@ void TestFrmRechnado::members_survive_a_trip_to_the_savings_plan()
     for (int i = 0; i < 10; ++i)
         press();
     click(button("cmdSparplan"));
-    QCOMPARE(m_program->visibleWindow(), QStringLiteral("Sparplan"));
-    QVERIFY(!m_program->rechnado.isLoaded());
+    QCOMPARE(m_fx->program.visibleWindow(), QStringLiteral("Sparplan"));
+    QVERIFY(!m_fx->program.rechnado.isLoaded());
     Program::flushDeletes();
-    m_program->sparplan.cmdBack_Click();
-    QCOMPARE(m_program->visibleWindow(), QStringLiteral("Rechnado"));
+    m_fx->program.sparplan.cmdBack_Click();
+    QCOMPARE(m_fx->program.visibleWindow(), QStringLiteral("Rechnado"));
     QCOMPARE(label("lblDateTime")->text(), QStringLiteral(" Moment mal ..."));
-    QVERIFY(m_program->rechnado.isZuMode());
+    QVERIFY(m_fx->program.rechnado.isZuMode());
     for (int i = 0; i < 5; ++i)
         press();
-    QCOMPARE(m_platform->boxes.size(), 16); // fifteen "Werte fehlen" and the joke
-    QCOMPARE(m_platform->boxes[14].title, QStringLiteral("Berechnungen: 15"));
-    QCOMPARE(m_platform->ends, 0);
+    QCOMPARE(m_fx->platform.boxes.size(), 16); // fifteen "Werte fehlen" and the joke
+    QCOMPARE(m_fx->platform.boxes[14].title, QStringLiteral("Berechnungen: 15"));
+    QCOMPARE(m_fx->platform.ends, 0);
 }
 
 void TestFrmRechnado::tomato_comes_back_at_its_start_and_walks_on()
@@ -704,28 +683,28 @@ void TestFrmRechnado::tomato_comes_back_at_its_start_and_walks_on()
     press();
     press();
     fill({QStringLiteral("5")});
-    m_program->rechnado.cmdSparplan_Click();
-    m_program->sparplan.cmdBack_Click();
+    m_fx->program.rechnado.cmdSparplan_Click();
+    m_fx->program.sparplan.cmdBack_Click();
     QCOMPARE(QPointF(tomato()->left(), tomato()->top()), QPointF(2300, 570));
     QCOMPARE(texts(), QStringList(5, QString()));
-    QCOMPARE(m_program->rechnado.value(Field::Anlagebetrag), 0.0);
+    QCOMPARE(m_fx->program.rechnado.value(Field::Anlagebetrag), 0.0);
     press();
     QCOMPARE(QPointF(tomato()->left(), tomato()->top()), QPointF(2301, 570));
 }
 
 void TestFrmRechnado::about_trip_leaves_everything_as_it_was()
 {
-    m_program->rechnado.lblVonZu_Click();
+    m_fx->program.rechnado.lblVonZu_Click();
     fill({QStringLiteral("50"), QStringLiteral("200")});
     press();
     const QStringList before = texts();
     const QPointF tomatoBefore(tomato()->left(), tomato()->top());
     click(button("cmdAbout"));
-    QCOMPARE(m_program->visibleWindow(), QStringLiteral("About"));
+    QCOMPARE(m_fx->program.visibleWindow(), QStringLiteral("About"));
     QCOMPARE(modGlobals::aufrufer, QStringLiteral("Rechnado"));
-    QVERIFY(m_program->rechnado.isLoaded());
-    m_program->about.cmdOK_Click();
-    QCOMPARE(m_program->visibleWindow(), QStringLiteral("Rechnado"));
+    QVERIFY(m_fx->program.rechnado.isLoaded());
+    m_fx->program.about.cmdOK_Click();
+    QCOMPARE(m_fx->program.visibleWindow(), QStringLiteral("Rechnado"));
     QCOMPARE(texts(), before);
     QCOMPARE(field("txtProzent")->foreColour(), styles::green());
     QVERIFY(inResultStyle(field("txtProzent")));

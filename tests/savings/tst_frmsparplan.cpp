@@ -45,49 +45,35 @@ private Q_SLOTS:
     void about_and_its_close_box_bring_the_savings_plan_back();
 
 private:
-    frmSparplan &form() const { return m_program->sparplan; }
+    frmSparplan &form() const { return m_fx->program.sparplan; }
     AmountField *field(const char *name) const { return control<AmountField>(form(), name); }
     QPushButton *button(const char *name) const { return control<QPushButton>(form(), name); }
     void enter(const char *name, const QString &text) const;
     void press() const { button("cmdBerechnen")->click(); }
     QStringList results() const;
 
-    std::unique_ptr<RecordingPlatform> m_platform;
-    std::unique_ptr<Program> m_program;
-    std::unique_ptr<ModalWatchdog> m_watchdog;
+    std::unique_ptr<Fixture> m_fx;
 };
 
 void TestFrmSparplan::init()
 {
-    QLocale::setDefault(german());
-    m_platform = std::make_unique<RecordingPlatform>();
-    m_program = std::make_unique<Program>();
-    m_watchdog = std::make_unique<ModalWatchdog>();
-    m_program->rechnado.show();
-    m_program->rechnado.cmdSparplan_Click();
-    QCOMPARE(m_program->visibleWindow(), QStringLiteral("Sparplan"));
+    m_fx = std::make_unique<Fixture>();
+    m_fx->program.rechnado.show();
+    m_fx->program.rechnado.cmdSparplan_Click();
+    QCOMPARE(m_fx->program.visibleWindow(), QStringLiteral("Sparplan"));
     form().window()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(form().window()));
 }
 
 void TestFrmSparplan::cleanup()
 {
-    const QString modal = m_watchdog->takeSeen();
-    m_watchdog.reset();
-    m_program.reset();
-    m_platform.reset();
+    const QString modal = Fixture::finish(std::move(m_fx));
     QVERIFY2(modal.isEmpty(), qPrintable(QStringLiteral("a real modal dialog opened: ") + modal));
 }
 
 void TestFrmSparplan::enter(const char *name, const QString &text) const
 {
-    AmountField *f = field(name);
-    f->setFocus(Qt::TabFocusReason);
-    f->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(f, Qt::Key_Delete);
-    else
-        typeText(f, text);
+    replaceText(field(name), text);
 }
 
 QStringList TestFrmSparplan::results() const
@@ -152,14 +138,7 @@ void TestFrmSparplan::captions_and_tool_tips()
     QFETCH(QString, toolTip);
     QWidget *w = form().window()->findChild<QWidget *>(name);
     QVERIFY(w);
-    QString text;
-    if (auto *l = qobject_cast<QLabel *>(w))
-        text = l->text();
-    else if (auto *b = qobject_cast<QPushButton *>(w))
-        text = b->text();
-    else if (auto *f = qobject_cast<AmountField *>(w))
-        text = f->text();
-    QCOMPARE(text, caption);
+    QCOMPARE(shownText(w), caption);
     QCOMPARE(w->toolTip(), toolTip);
 }
 
@@ -266,7 +245,7 @@ void TestFrmSparplan::worked_examples()
     QCOMPARE(results(), expected);
     for (const char *name : kResults)
         QVERIFY(field(name)->isEnabled());
-    QVERIFY(m_platform->boxes.isEmpty());
+    QVERIFY(m_fx->platform.boxes.isEmpty());
 }
 
 void TestFrmSparplan::results_follow_an_english_locale()
@@ -328,11 +307,11 @@ void TestFrmSparplan::refusals_change_no_field()
     const QStringList before = results();
     const bool enabledBefore = field("txtEndsumme")->isEnabled();
     press();
-    QCOMPARE(m_platform->boxes.size(), 1);
-    QCOMPARE(m_platform->boxes[0].text, box);
-    QCOMPARE(m_platform->boxes[0].title, QStringLiteral("Fehler !"));
-    QCOMPARE(m_platform->boxes[0].icon, MsgIcon::Information);
-    QCOMPARE(m_platform->boxes[0].buttons, MsgButtons::Ok);
+    QCOMPARE(m_fx->platform.boxes.size(), 1);
+    QCOMPARE(m_fx->platform.boxes[0].text, box);
+    QCOMPARE(m_fx->platform.boxes[0].title, QStringLiteral("Fehler !"));
+    QCOMPARE(m_fx->platform.boxes[0].icon, MsgIcon::Information);
+    QCOMPARE(m_fx->platform.boxes[0].buttons, MsgButtons::Ok);
     QCOMPARE(results(), before);
     QCOMPARE(field("txtEndsumme")->isEnabled(), enabledBefore);
 }
@@ -344,7 +323,7 @@ void TestFrmSparplan::emptied_deposit_is_remembered()
     press();
     enter("txtSparrate", QString());
     press();
-    QVERIFY(m_platform->boxes.isEmpty());
+    QVERIFY(m_fx->platform.boxes.isEmpty());
     QCOMPARE(results(), (QStringList{"12000,00", "15499,21", "3499,21", "29,16%"}));
 }
 
@@ -353,9 +332,9 @@ void TestFrmSparplan::counts_its_own_presses()
     for (int i = 0; i < 15; ++i)
         press();
     QCOMPARE(form().tomato().berechnungen, std::int16_t(15));
-    QCOMPARE(m_program->rechnado.tomato().berechnungen, std::int16_t(0));
-    QCOMPARE(m_platform->boxes[14].title, QStringLiteral("Berechnungen: 15"));
-    QCOMPARE(m_platform->boxes[15].text, QStringLiteral("Alle linken Felder müssen ausgefüllt sein !"));
+    QCOMPARE(m_fx->program.rechnado.tomato().berechnungen, std::int16_t(0));
+    QCOMPARE(m_fx->platform.boxes[14].title, QStringLiteral("Berechnungen: 15"));
+    QCOMPARE(m_fx->platform.boxes[15].text, QStringLiteral("Alle linken Felder müssen ausgefüllt sein !"));
     auto *tomato = control<Picture>(form(), "imgTomate");
     QCOMPARE(QPointF(tomato->left(), tomato->top()), QPointF(2301, 229)); // 15 legs: 3 of the fourth circuit
 }
@@ -367,14 +346,14 @@ void TestFrmSparplan::press_125_ends_without_calculating()
     for (int i = 0; i < 4; ++i)
         enter(kInputs[i], QStringList{"100", "12", "10", "5"}[i]);
     QStringList atBox;
-    m_platform->onBox = [&](const Box &) { atBox = results(); };
-    m_platform->boxes.clear();
+    m_fx->platform.onBox = [&](const Box &) { atBox = results(); };
+    m_fx->platform.boxes.clear();
     press();
-    QCOMPARE(m_platform->boxes.size(), 1);
-    QCOMPARE(m_platform->boxes[0].title, QStringLiteral("Berechnungen: 125"));
+    QCOMPARE(m_fx->platform.boxes.size(), 1);
+    QCOMPARE(m_fx->platform.boxes[0].title, QStringLiteral("Berechnungen: 125"));
     QCOMPARE(atBox, QStringList(4, QString()));
     QVERIFY(!form().isLoaded());
-    QCOMPARE(m_platform->ends, 1);
+    QCOMPARE(m_fx->platform.ends, 1);
     QCOMPARE(form().values().endsumme, 0.0);
 }
 
@@ -384,7 +363,7 @@ void TestFrmSparplan::back_clears_and_returns_to_the_main_window()
         enter(kInputs[i], QStringList{"100", "12", "10", "5"}[i]);
     press();
     click(button("cmdBack"));
-    QCOMPARE(m_program->visibleWindow(), QStringLiteral("Rechnado"));
+    QCOMPARE(m_fx->program.visibleWindow(), QStringLiteral("Rechnado"));
     QVERIFY(!form().isLoaded());
     QCOMPARE(form().values().sparrate, 0.0);
     QCOMPARE(form().values().prozGewinn, 0.0);
@@ -398,7 +377,7 @@ void TestFrmSparplan::a_return_trip_brings_the_default_back()
     press();
     form().cmdBack_Click();
     Program::flushDeletes();
-    m_program->rechnado.cmdSparplan_Click();
+    m_fx->program.rechnado.cmdSparplan_Click();
     QCOMPARE(field("txtMalProJahr")->text(), QStringLiteral("12"));
     auto *tomato = control<Picture>(form(), "imgTomate");
     QCOMPARE(QPointF(tomato->left(), tomato->top()), QPointF(2300, 570));
@@ -410,13 +389,13 @@ void TestFrmSparplan::a_return_trip_brings_the_default_back()
 void TestFrmSparplan::exit_and_close_box_end_the_program()
 {
     click(button("cmdExit"));
-    QCOMPARE(m_platform->ends, 1);
+    QCOMPARE(m_fx->platform.ends, 1);
     QVERIFY(!form().isLoaded());
-    m_program->rechnado.show();
-    m_program->rechnado.cmdSparplan_Click();
+    m_fx->program.rechnado.show();
+    m_fx->program.rechnado.cmdSparplan_Click();
     form().window()->close();
-    QCOMPARE(m_platform->ends, 2);
-    QCOMPARE(m_program->visibleWindow(), QString());
+    QCOMPARE(m_fx->platform.ends, 2);
+    QCOMPARE(m_fx->program.visibleWindow(), QString());
 }
 
 void TestFrmSparplan::about_and_its_close_box_bring_the_savings_plan_back()
@@ -425,13 +404,13 @@ void TestFrmSparplan::about_and_its_close_box_bring_the_savings_plan_back()
         enter(kInputs[i], QStringList{"100", "12", "10", "5"}[i]);
     press();
     click(button("cmdAbout"));
-    QCOMPARE(m_program->visibleWindow(), QStringLiteral("About"));
+    QCOMPARE(m_fx->program.visibleWindow(), QStringLiteral("About"));
     QCOMPARE(modGlobals::aufrufer, QStringLiteral("Sparplan"));
-    m_program->about.window()->close();
-    QCOMPARE(m_program->visibleWindow(), QStringLiteral("Sparplan"));
+    m_fx->program.about.window()->close();
+    QCOMPARE(m_fx->program.visibleWindow(), QStringLiteral("Sparplan"));
     QCOMPARE(results(), (QStringList{"12000,00", "15499,21", "3499,21", "29,16%"}));
     QCOMPARE(field("txtSparrate")->text(), QStringLiteral("100"));
-    QCOMPARE(m_platform->ends, 0);
+    QCOMPARE(m_fx->platform.ends, 0);
 }
 
 QTEST_MAIN(TestFrmSparplan)

@@ -7,7 +7,10 @@
 #include "percent/frmrechnado.h"
 #include "savings/frmsparplan.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QTimer>
 #include <QtTest>
@@ -137,12 +140,44 @@ struct Program {
     frmAbout about;
 };
 
+// One window test's world: German number text, the recording platform, the three windows and the
+// watchdog for real modal dialogs.
+struct Fixture {
+    Fixture() { QLocale::setDefault(german()); }
+    Fixture(const Fixture &) = delete;
+    Fixture &operator=(const Fixture &) = delete;
+
+    // Ends the world; returns the title of a real modal dialog that opened in it, if one did.
+    static QString finish(std::unique_ptr<Fixture> fixture)
+    {
+        QString modal = fixture->watchdog.takeSeen();
+        fixture.reset();
+        return modal;
+    }
+
+    RecordingPlatform platform;
+    Program program;
+    ModalWatchdog watchdog;
+};
+
 // A control of a loaded window by its name.
 template <typename T> T *control(const Form &form, const char *name)
 {
     if (!form.window())
         return nullptr;
     return form.window()->findChild<T *>(QString::fromLatin1(name));
+}
+
+// What a label, a button or a text field shows.
+inline QString shownText(const QWidget *widget)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    if (const auto *field = qobject_cast<const QLineEdit *>(widget))
+        return field->text();
+    return {};
 }
 
 // Sends a left click to the middle of a widget.

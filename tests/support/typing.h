@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLineEdit>
 #include <QtTest>
 
 namespace rechnado::test {
@@ -20,6 +21,17 @@ inline void typeText(QWidget *widget, const QString &text)
         else
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+}
+
+// Replaces a field's whole text as a user does: focus, select all, then type (or delete).
+inline void replaceText(QLineEdit *field, const QString &text)
+{
+    field->setFocus(Qt::TabFocusReason);
+    field->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Delete);
+    else
+        typeText(field, text);
 }
 
 } // namespace rechnado::test
