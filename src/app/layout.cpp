@@ -186,13 +186,11 @@ Qt::FocusPolicy focusPolicyFor(const ControlSpec &spec)
 
 } // namespace
 
-BuiltWindow buildWindow(const LayoutSpec &layout)
-{
-    installFontSubstitutions();
+namespace {
 
-    BuiltWindow built;
+FormWindow *makeWindow(const LayoutSpec &layout)
+{
     auto *window = new FormWindow;
-    built.window = window;
     window->setWindowTitle(text(layout.caption));
     window->setFont(fontFor(layout.font, window->font()));
     window->setFixedSize(toPixels(layout.clientWidth), toPixels(layout.clientHeight));
@@ -205,54 +203,50 @@ BuiltWindow buildWindow(const LayoutSpec &layout)
                                Qt::WindowCloseButtonHint);
     if (layout.icon)
         window->setWindowIcon(QIcon(assets::pixmap(layout.icon)));
+    return window;
+}
 
-    // Frames first, so that the controls they hold have their parent.
-    std::vector<const ControlSpec *> ordered;
-    for (const ControlSpec &spec : layout.controls)
-        if (spec.kind == Kind::Frame)
-            ordered.push_back(&spec);
-    for (const ControlSpec &spec : layout.controls)
-        if (spec.kind != Kind::Frame)
-            ordered.push_back(&spec);
-
-    for (const ControlSpec *spec : ordered) {
-        const QString name = QString::fromLatin1(spec->name);
-        QWidget *parent = spec->in ? built.controls.value(QString::fromLatin1(spec->in)) : window;
-        Q_ASSERT_X(parent, "buildWindow: unknown container", spec->in);
-        if (spec->kind == Kind::Timer) {
-            auto *timer = new QTimer(window);
-            timer->setObjectName(name);
-            timer->setInterval(spec->interval);
-            if (spec->enabled)
-                timer->start();
-            built.timers.insert(name, timer);
-            continue;
-        }
-        QWidget *control = makeControl(*spec, parent);
-        control->setObjectName(name);
-        place(*spec, control);
-        if (spec->font.face)
-            control->setFont(fontFor(spec->font, control->font()));
-        if (auto *label = qobject_cast<QLabel *>(control))
-            fitCaption(label);
-        if (spec->toolTip) {
-            control->setToolTip(text(spec->toolTip));
-            control->setAccessibleDescription(text(spec->toolTip));
-        }
-        if (spec->accessibleName)
-            control->setAccessibleName(text(spec->accessibleName));
-        control->setFocusPolicy(focusPolicyFor(*spec));
-        control->setEnabled(spec->enabled);
-        control->setVisible(spec->visible);
-        if (spec->isDefault)
-            window->setDefaultButton(static_cast<QPushButton *>(control));
-        if (spec->isCancel)
-            window->setCancelButton(static_cast<QPushButton *>(control));
-        built.controls.insert(name, control);
+void addControl(BuiltWindow &built, const ControlSpec &spec)
+{
+    const QString name = QString::fromLatin1(spec.name);
+    QWidget *parent = spec.in ? built.controls.value(QString::fromLatin1(spec.in)) : built.window;
+    Q_ASSERT_X(parent, "buildWindow: unknown container", spec.in);
+    if (spec.kind == Kind::Timer) {
+        auto *timer = new QTimer(built.window);
+        timer->setObjectName(name);
+        timer->setInterval(spec.interval);
+        if (spec.enabled)
+            timer->start();
+        built.timers.insert(name, timer);
+        return;
     }
+    QWidget *control = makeControl(spec, parent);
+    control->setObjectName(name);
+    place(spec, control);
+    if (spec.font.face)
+        control->setFont(fontFor(spec.font, control->font()));
+    if (auto *label = qobject_cast<QLabel *>(control))
+        fitCaption(label);
+    if (spec.toolTip) {
+        control->setToolTip(text(spec.toolTip));
+        control->setAccessibleDescription(text(spec.toolTip));
+    }
+    if (spec.accessibleName)
+        control->setAccessibleName(text(spec.accessibleName));
+    control->setFocusPolicy(focusPolicyFor(spec));
+    control->setEnabled(spec.enabled);
+    control->setVisible(spec.visible);
+    if (spec.isDefault)
+        built.window->setDefaultButton(static_cast<QPushButton *>(control));
+    if (spec.isCancel)
+        built.window->setCancelButton(static_cast<QPushButton *>(control));
+    built.controls.insert(name, control);
+}
 
-    // Labels name the fields they stand above, for the keyboard and for screen readers.
-    for (const ControlSpec &spec : layout.controls) {
+// Labels name the fields they stand above, for the keyboard and for screen readers.
+void nameFields(const BuiltWindow &built, std::span<const ControlSpec> controls)
+{
+    for (const ControlSpec &spec : controls) {
         if (!spec.labelFor)
             continue;
         auto *label = built.get<Label>(spec.name);
@@ -260,31 +254,59 @@ BuiltWindow buildWindow(const LayoutSpec &layout)
         label->setBuddy(field);
         field->setAccessibleName(label->text());
     }
+}
 
+void stack(const BuiltWindow &built, std::span<const ControlSpec> controls)
+{
     // An earlier row lies over a later one: raising from the last row up leaves the first on top.
-    for (auto it = layout.controls.rbegin(); it != layout.controls.rend(); ++it)
+    for (auto it = controls.rbegin(); it != controls.rend(); ++it)
         if (QWidget *control = built.controls.value(QString::fromLatin1(it->name)))
             control->raise();
     // A filled shape is a background: it lies behind the controls on it, as the frame does.
-    for (const ControlSpec &spec : layout.controls) {
+    for (const ControlSpec &spec : controls) {
         if (spec.onTop)
             built.controls.value(QString::fromLatin1(spec.name))->raise();
         if (spec.kind == Kind::Shape || spec.kind == Kind::Frame)
             built.controls.value(QString::fromLatin1(spec.name))->lower();
     }
+}
 
-    std::vector<const ControlSpec *> tabbed;
-    for (const ControlSpec &spec : layout.controls)
+void chainTabOrder(const BuiltWindow &built, std::span<const ControlSpec> controls)
+{
+    std::vector<QWidget *> tabbed;
+    std::vector<const ControlSpec *> specs;
+    for (const ControlSpec &spec : controls)
         if (spec.tabIndex >= 0 && focusPolicyFor(spec) == Qt::StrongFocus)
-            tabbed.push_back(&spec);
-    std::sort(tabbed.begin(), tabbed.end(),
+            specs.push_back(&spec);
+    std::sort(specs.begin(), specs.end(),
               [](const ControlSpec *a, const ControlSpec *b) { return a->tabIndex < b->tabIndex; });
+    for (const ControlSpec *spec : specs)
+        tabbed.push_back(built.controls.value(QString::fromLatin1(spec->name)));
     for (std::size_t i = 1; i < tabbed.size(); ++i)
-        QWidget::setTabOrder(built.controls.value(QString::fromLatin1(tabbed[i - 1]->name)),
-                             built.controls.value(QString::fromLatin1(tabbed[i]->name)));
+        QWidget::setTabOrder(tabbed[i - 1], tabbed[i]);
     // The window opens with the focus on the first control of the Tab order.
     if (!tabbed.empty())
-        built.controls.value(QString::fromLatin1(tabbed.front()->name))->setFocus(Qt::OtherFocusReason);
+        tabbed.front()->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace
+
+BuiltWindow buildWindow(const LayoutSpec &layout)
+{
+    installFontSubstitutions();
+
+    BuiltWindow built;
+    built.window = makeWindow(layout);
+    // Frames first, so that the controls they hold have their parent.
+    for (const ControlSpec &spec : layout.controls)
+        if (spec.kind == Kind::Frame)
+            addControl(built, spec);
+    for (const ControlSpec &spec : layout.controls)
+        if (spec.kind != Kind::Frame)
+            addControl(built, spec);
+    nameFields(built, layout.controls);
+    stack(built, layout.controls);
+    chainTabOrder(built, layout.controls);
     return built;
 }
 

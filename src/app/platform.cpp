@@ -33,6 +33,7 @@ QMessageBox::Icon toQt(MsgIcon icon)
 void DesktopPlatform::messageBox(const QString &text, const QString &title, MsgIcon icon, MsgButtons buttons)
 {
     QMessageBox box(toQt(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
     if (buttons == MsgButtons::OkHelp) {
         // Help names no help file: it closes the box like OK, and it is the default button.
         QPushButton *help = box.addButton(QMessageBox::Help);
