@@ -10,35 +10,6 @@
 namespace rechnado {
 
 namespace {
-double PercentValues::*member(Field field)
-{
-    switch (field) {
-    case Field::Anlagebetrag:
-        return &PercentValues::anlagebetrag;
-    case Field::Endbetrag:
-        return &PercentValues::endbetrag;
-    case Field::Prozent:
-        return &PercentValues::prozent;
-    case Field::Laufzeit:
-        return &PercentValues::laufzeit;
-    case Field::Zinssatz:
-        break;
-    }
-    return &PercentValues::zinssatz;
-}
-} // namespace
-
-double &PercentValues::operator[](Field field)
-{
-    return this->*member(field);
-}
-
-double PercentValues::operator[](Field field) const
-{
-    return this->*member(field);
-}
-
-namespace {
 
 enum class Need : char { Given, Wanted, Any };
 constexpr Need X = Need::Given;

@@ -22,9 +22,6 @@ struct PercentValues {
     double prozent = 0;
     double laufzeit = 0;
     double zinssatz = 0;
-
-    double &operator[](Field field);
-    double operator[](Field field) const;
 };
 
 struct PercentOutcome {

@@ -6,6 +6,7 @@
 #include "fields/amountfield.h"
 #include "support/testsupport.h"
 
+#include <QMessageBox>
 #include <QPushButton>
 
 using namespace rechnado;
@@ -89,6 +90,8 @@ private Q_SLOTS:
     void labels_name_their_fields();
     void close_box_of_the_last_window_ends_the_program();
     void registry_finds_windows_by_name_and_forgets_them();
+    void desktop_message_box_shows_the_asked_icon_and_buttons_data();
+    void desktop_message_box_shows_the_asked_icon_and_buttons();
 
 private:
     std::unique_ptr<RecordingPlatform> m_platform;
@@ -250,6 +253,50 @@ void TestForm::registry_finds_windows_by_name_and_forgets_them()
     }
     QCOMPARE(windows::find(QStringLiteral("Somewhere")), nullptr);
     QCOMPARE(windows::find(QStringLiteral("somewhere")), nullptr);
+}
+
+void TestForm::desktop_message_box_shows_the_asked_icon_and_buttons_data()
+{
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("qtIcon");
+    QTest::newRow("joke at 15: no icon, OK and Help")
+        << int(MsgIcon::None) << int(MsgButtons::OkHelp) << int(QMessageBox::NoIcon);
+    QTest::newRow("error: information, OK")
+        << int(MsgIcon::Information) << int(MsgButtons::Ok) << int(QMessageBox::Information);
+    QTest::newRow("question") << int(MsgIcon::Question) << int(MsgButtons::Ok) << int(QMessageBox::Question);
+    QTest::newRow("exclamation") << int(MsgIcon::Exclamation) << int(MsgButtons::OkHelp)
+                                 << int(QMessageBox::Warning);
+    QTest::newRow("critical") << int(MsgIcon::Critical) << int(MsgButtons::OkHelp)
+                              << int(QMessageBox::Critical);
+}
+
+void TestForm::desktop_message_box_shows_the_asked_icon_and_buttons()
+{
+    QFETCH(int, icon);
+    QFETCH(int, buttons);
+    QFETCH(int, qtIcon);
+
+    // The real box, inspected and closed from inside its own event loop.
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen = box->windowTitle() + u'|' + box->text() + u'|' + QString::number(box->icon());
+        QAbstractButton *help = box->button(QMessageBox::Help);
+        seen += help ? QStringLiteral("|help default %1").arg(box->defaultButton() == help)
+                     : QStringLiteral("|ok only");
+        // Help names no help file: it closes the box like OK.
+        (help ? help : box->button(QMessageBox::Ok))->click();
+    });
+    DesktopPlatform desktop;
+    desktop.messageBox(QStringLiteral("Text\r\nzweite Zeile <b>roh</b>"), QStringLiteral("Titel !"),
+                       static_cast<MsgIcon>(icon), static_cast<MsgButtons>(buttons));
+    const bool withHelp = static_cast<MsgButtons>(buttons) == MsgButtons::OkHelp;
+    QCOMPARE(seen, QStringLiteral("Titel !|Text\r\nzweite Zeile <b>roh</b>|%1|%2")
+                       .arg(qtIcon)
+                       .arg(withHelp ? QStringLiteral("help default 1") : QStringLiteral("ok only")));
 }
 
 QTEST_MAIN(TestForm)
