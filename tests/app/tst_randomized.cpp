@@ -240,9 +240,9 @@ void TestRandomized::runs_of_user_actions_keep_every_rule_data()
             << envSeed << (envActions ? envActions : 5000);
         return;
     }
-    // The fixed seeds CI runs: 24 runs of 1000 actions. A run is short because each calculator window
+    // The fixed seeds CI runs: 40 runs of 1000 actions. A run is short because each calculator window
     // takes at most 124 presses before the program would end.
-    for (quint32 seed = 1; seed <= 24; ++seed)
+    for (quint32 seed = 1; seed <= 40; ++seed)
         QTest::newRow(qPrintable(QStringLiteral("seed %1").arg(seed)))
             << seed << (envActions ? envActions : 1000);
 }
