@@ -44,14 +44,14 @@ QString text(const char *utf8)
     return utf8 ? QString::fromUtf8(utf8) : QString();
 }
 
-QFont fontFor(const FontSpec &spec, const QFont &inherited)
+QFont fontFor(const FontSpec &wanted, const QFont &inherited)
 {
-    if (!spec.face)
+    if (!wanted.face)
         return inherited;
-    QFont font(QString::fromLatin1(spec.face));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    QFont font(QString::fromLatin1(wanted.face));
+    font.setPointSizeF(wanted.points);
+    font.setBold(wanted.bold);
+    font.setUnderline(wanted.underline);
     return font;
 }
 
@@ -77,62 +77,62 @@ void setColour(QWidget *widget, QPalette::ColorRole role, quint32 bgr)
     widget->setPalette(p);
 }
 
-QWidget *makeControl(const ControlSpec &spec, QWidget *parent)
+QWidget *makeControl(const ControlSpec &row, QWidget *parent)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case Kind::Frame:
         return new Frame(parent);
     case Kind::Label: {
         auto *label = new Label(parent);
         label->setTextFormat(Qt::PlainText);
-        label->setText(text(spec.caption));
+        label->setText(text(row.caption));
         // A label's text starts at its top edge, whatever its horizontal alignment.
-        label->setAlignment((alignmentFor(spec.align) & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
-        label->setWordWrap(spec.wordWrap);
-        if (spec.border) {
+        label->setAlignment((alignmentFor(row.align) & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
+        label->setWordWrap(row.wordWrap);
+        if (row.border) {
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             label->setLineWidth(1);
         }
-        setColour(label, QPalette::Window, spec.back);
-        label->setAutoFillBackground(spec.back != kNoColour);
-        setColour(label, QPalette::WindowText, spec.fore);
+        setColour(label, QPalette::Window, row.back);
+        label->setAutoFillBackground(row.back != kNoColour);
+        setColour(label, QPalette::WindowText, row.fore);
         return label;
     }
     case Kind::TextField: {
         auto *field = new AmountField(parent);
-        field->setKeyFilter(spec.filter);
-        field->setTypedMaxLength(spec.maxLength);
-        field->setSelectsAllOnFocus(spec.selectAllOnFocus);
-        field->setAlignment(alignmentFor(spec.align));
-        field->setBorder(spec.border);
-        field->setBackColour(styles::colour(spec.back == kNoColour ? styles::kWindowBackground : spec.back));
-        if (spec.fore != kNoColour)
-            field->setForeColour(styles::colour(spec.fore));
-        field->setLocked(spec.locked);
-        field->setText(text(spec.caption));
+        field->setKeyFilter(row.filter);
+        field->setTypedMaxLength(row.maxLength);
+        field->setSelectsAllOnFocus(row.selectAllOnFocus);
+        field->setAlignment(alignmentFor(row.align));
+        field->setBorder(row.border);
+        field->setBackColour(styles::colour(row.back == kNoColour ? styles::kWindowBackground : row.back));
+        if (row.fore != kNoColour)
+            field->setForeColour(styles::colour(row.fore));
+        field->setLocked(row.locked);
+        field->setText(text(row.caption));
         return field;
     }
     case Kind::Button: {
-        auto *button = new QPushButton(text(spec.caption), parent);
+        auto *button = new QPushButton(text(row.caption), parent);
         button->setAutoDefault(false);
-        button->setDefault(spec.isDefault);
+        button->setDefault(row.isDefault);
         return button;
     }
     case Kind::Picture: {
         auto *picture = new Picture(parent);
-        picture->setPixmap(assets::pixmap(spec.picture));
-        picture->setScaledContents(spec.stretch);
+        picture->setPixmap(assets::pixmap(row.picture));
+        picture->setScaledContents(row.stretch);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return picture;
     }
     case Kind::Shape: {
         auto *shape = new Shape(parent);
-        shape->setFillColour(styles::colour(spec.back));
+        shape->setFillColour(styles::colour(row.back));
         return shape;
     }
     case Kind::Line: {
         auto *line = new Line(parent);
-        line->setColour(styles::colour(spec.fore));
+        line->setColour(styles::colour(row.fore));
         return line;
     }
     case Kind::Timer:
@@ -141,16 +141,16 @@ QWidget *makeControl(const ControlSpec &spec, QWidget *parent)
     return nullptr;
 }
 
-void place(const ControlSpec &spec, QWidget *control)
+void place(const ControlSpec &row, QWidget *control)
 {
-    if (spec.kind == Kind::Line) {
-        static_cast<Line *>(control)->setPoints(QPoint(toPixels(spec.left), toPixels(spec.top)),
-                                                QPoint(toPixels(spec.width), toPixels(spec.height)));
-    } else if (spec.kind == Kind::Picture) {
-        static_cast<Picture *>(control)->setGeometryTwips(spec.left, spec.top, spec.width, spec.height);
+    if (row.kind == Kind::Line) {
+        static_cast<Line *>(control)->setPoints(QPoint(toPixels(row.left), toPixels(row.top)),
+                                                QPoint(toPixels(row.width), toPixels(row.height)));
+    } else if (row.kind == Kind::Picture) {
+        static_cast<Picture *>(control)->setGeometryTwips(row.left, row.top, row.width, row.height);
     } else {
-        control->setGeometry(toPixels(spec.left), toPixels(spec.top), toPixels(spec.width),
-                             toPixels(spec.height));
+        control->setGeometry(toPixels(row.left), toPixels(row.top), toPixels(row.width),
+                             toPixels(row.height));
     }
 }
 
@@ -172,13 +172,13 @@ void fitCaption(QLabel *label)
     label->setFont(font);
 }
 
-Qt::FocusPolicy focusPolicyFor(const ControlSpec &spec)
+Qt::FocusPolicy focusPolicyFor(const ControlSpec &row)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case Kind::TextField:
-        return spec.tabIndex >= 0 && spec.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
+        return row.tabIndex >= 0 && row.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
     case Kind::Button:
-        return spec.tabIndex >= 0 && spec.tabStop ? Qt::StrongFocus : Qt::NoFocus;
+        return row.tabIndex >= 0 && row.tabStop ? Qt::StrongFocus : Qt::NoFocus;
     default:
         return Qt::NoFocus;
     }
@@ -206,39 +206,39 @@ FormWindow *makeWindow(const LayoutSpec &layout)
     return window;
 }
 
-void addControl(BuiltWindow &built, const ControlSpec &spec)
+void addControl(BuiltWindow &built, const ControlSpec &row)
 {
-    const QString name = QString::fromLatin1(spec.name);
-    QWidget *parent = spec.in ? built.controls.value(QString::fromLatin1(spec.in)) : built.window;
-    Q_ASSERT_X(parent, "buildWindow: unknown container", spec.in);
-    if (spec.kind == Kind::Timer) {
+    const QString name = QString::fromLatin1(row.name);
+    QWidget *parent = row.in ? built.controls.value(QString::fromLatin1(row.in)) : built.window;
+    Q_ASSERT_X(parent, "buildWindow: unknown container", row.in);
+    if (row.kind == Kind::Timer) {
         auto *timer = new QTimer(built.window);
         timer->setObjectName(name);
-        timer->setInterval(spec.interval);
-        if (spec.enabled)
+        timer->setInterval(row.interval);
+        if (row.enabled)
             timer->start();
         built.timers.insert(name, timer);
         return;
     }
-    QWidget *control = makeControl(spec, parent);
+    QWidget *control = makeControl(row, parent);
     control->setObjectName(name);
-    place(spec, control);
-    if (spec.font.face)
-        control->setFont(fontFor(spec.font, control->font()));
+    place(row, control);
+    if (row.font.face)
+        control->setFont(fontFor(row.font, control->font()));
     if (auto *label = qobject_cast<QLabel *>(control))
         fitCaption(label);
-    if (spec.toolTip) {
-        control->setToolTip(text(spec.toolTip));
-        control->setAccessibleDescription(text(spec.toolTip));
+    if (row.toolTip) {
+        control->setToolTip(text(row.toolTip));
+        control->setAccessibleDescription(text(row.toolTip));
     }
-    if (spec.accessibleName)
-        control->setAccessibleName(text(spec.accessibleName));
-    control->setFocusPolicy(focusPolicyFor(spec));
-    control->setEnabled(spec.enabled);
-    control->setVisible(spec.visible);
-    if (spec.isDefault)
+    if (row.accessibleName)
+        control->setAccessibleName(text(row.accessibleName));
+    control->setFocusPolicy(focusPolicyFor(row));
+    control->setEnabled(row.enabled);
+    control->setVisible(row.visible);
+    if (row.isDefault)
         built.window->setDefaultButton(static_cast<QPushButton *>(control));
-    if (spec.isCancel)
+    if (row.isCancel)
         built.window->setCancelButton(static_cast<QPushButton *>(control));
     built.controls.insert(name, control);
 }
@@ -246,11 +246,11 @@ void addControl(BuiltWindow &built, const ControlSpec &spec)
 // Labels name the fields they stand above, for the keyboard and for screen readers.
 void nameFields(const BuiltWindow &built, std::span<const ControlSpec> controls)
 {
-    for (const ControlSpec &spec : controls) {
-        if (!spec.labelFor)
+    for (const ControlSpec &row : controls) {
+        if (!row.labelFor)
             continue;
-        auto *label = built.get<Label>(spec.name);
-        QWidget *field = built.controls.value(QString::fromLatin1(spec.labelFor));
+        auto *label = built.get<Label>(row.name);
+        QWidget *field = built.controls.value(QString::fromLatin1(row.labelFor));
         label->setBuddy(field);
         field->setAccessibleName(label->text());
     }
@@ -263,25 +263,25 @@ void stack(const BuiltWindow &built, std::span<const ControlSpec> controls)
         if (QWidget *control = built.controls.value(QString::fromLatin1(it->name)))
             control->raise();
     // A filled shape is a background: it lies behind the controls on it, as the frame does.
-    for (const ControlSpec &spec : controls) {
-        if (spec.onTop)
-            built.controls.value(QString::fromLatin1(spec.name))->raise();
-        if (spec.kind == Kind::Shape || spec.kind == Kind::Frame)
-            built.controls.value(QString::fromLatin1(spec.name))->lower();
+    for (const ControlSpec &row : controls) {
+        if (row.onTop)
+            built.controls.value(QString::fromLatin1(row.name))->raise();
+        if (row.kind == Kind::Shape || row.kind == Kind::Frame)
+            built.controls.value(QString::fromLatin1(row.name))->lower();
     }
 }
 
 void chainTabOrder(const BuiltWindow &built, std::span<const ControlSpec> controls)
 {
     std::vector<QWidget *> tabbed;
-    std::vector<const ControlSpec *> specs;
-    for (const ControlSpec &spec : controls)
-        if (spec.tabIndex >= 0 && focusPolicyFor(spec) == Qt::StrongFocus)
-            specs.push_back(&spec);
-    std::sort(specs.begin(), specs.end(),
+    std::vector<const ControlSpec *> ordered;
+    for (const ControlSpec &row : controls)
+        if (row.tabIndex >= 0 && focusPolicyFor(row) == Qt::StrongFocus)
+            ordered.push_back(&row);
+    std::sort(ordered.begin(), ordered.end(),
               [](const ControlSpec *a, const ControlSpec *b) { return a->tabIndex < b->tabIndex; });
-    for (const ControlSpec *spec : specs)
-        tabbed.push_back(built.controls.value(QString::fromLatin1(spec->name)));
+    for (const ControlSpec *row : ordered)
+        tabbed.push_back(built.controls.value(QString::fromLatin1(row->name)));
     for (std::size_t i = 1; i < tabbed.size(); ++i)
         QWidget::setTabOrder(tabbed[i - 1], tabbed[i]);
     // The window opens with the focus on the first control of the Tab order.
@@ -298,12 +298,12 @@ BuiltWindow buildWindow(const LayoutSpec &layout)
     BuiltWindow built;
     built.window = makeWindow(layout);
     // Frames first, so that the controls they hold have their parent.
-    for (const ControlSpec &spec : layout.controls)
-        if (spec.kind == Kind::Frame)
-            addControl(built, spec);
-    for (const ControlSpec &spec : layout.controls)
-        if (spec.kind != Kind::Frame)
-            addControl(built, spec);
+    for (const ControlSpec &row : layout.controls)
+        if (row.kind == Kind::Frame)
+            addControl(built, row);
+    for (const ControlSpec &row : layout.controls)
+        if (row.kind != Kind::Frame)
+            addControl(built, row);
     nameFields(built, layout.controls);
     stack(built, layout.controls);
     chainTabOrder(built, layout.controls);
