@@ -365,7 +365,7 @@ void frmRechnado::cmdBerechnen_Click()
     const PercentOutcome::Written &w = outcome.written.front();
     showResult(w.field, w.value);
     slot(w.field).field->setEnabled(true);
-    if (prozent > 100) {
+    if (outcome.shareTooLarge) {
         errorBox(QStringLiteral("Sie wollen einen größeren Anteil von einem kleineren berechnen !"));
         return;
     }
