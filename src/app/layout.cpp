@@ -280,6 +280,7 @@ void chainTabOrder(const BuiltWindow &built, std::span<const ControlSpec> contro
             ordered.push_back(&row);
     std::sort(ordered.begin(), ordered.end(),
               [](const ControlSpec *a, const ControlSpec *b) { return a->tabIndex < b->tabIndex; });
+    tabbed.reserve(ordered.size());
     for (const ControlSpec *row : ordered)
         tabbed.push_back(built.controls.value(QString::fromLatin1(row->name)));
     for (std::size_t i = 1; i < tabbed.size(); ++i)
