@@ -158,70 +158,33 @@ void frmRechnado::Form_Load()
     vonMode = false;
 }
 
-double frmRechnado::*frmRechnado::numberOf(Field field)
+// Each amount field with its number and its result flag, in the order of Field.
+const frmRechnado::SlotMembers &frmRechnado::membersOf(Field field)
 {
-    switch (field) {
-    case Field::Anlagebetrag:
-        return &frmRechnado::anlagebetrag;
-    case Field::Endbetrag:
-        return &frmRechnado::endbetrag;
-    case Field::Prozent:
-        return &frmRechnado::prozent;
-    case Field::Laufzeit:
-        return &frmRechnado::laufzeit;
-    case Field::Zinssatz:
-        break;
-    }
-    return &frmRechnado::zinssatz;
-}
-
-bool frmRechnado::*frmRechnado::flagOf(Field field)
-{
-    switch (field) {
-    case Field::Anlagebetrag:
-        return &frmRechnado::anlagebetragIsResult;
-    case Field::Endbetrag:
-        return &frmRechnado::endbetragIsResult;
-    case Field::Prozent:
-        return &frmRechnado::prozentIsResult;
-    case Field::Laufzeit:
-        return &frmRechnado::laufzeitIsResult;
-    case Field::Zinssatz:
-        break;
-    }
-    return &frmRechnado::zinssatzIsResult;
-}
-
-AmountField *frmRechnado::fieldOf(Field field) const
-{
-    switch (field) {
-    case Field::Anlagebetrag:
-        return ui.txtAnlagebetrag;
-    case Field::Endbetrag:
-        return ui.txtEndbetrag;
-    case Field::Prozent:
-        return ui.txtProzent;
-    case Field::Laufzeit:
-        return ui.txtLaufzeit;
-    case Field::Zinssatz:
-        break;
-    }
-    return ui.txtZinssatz;
+    static constexpr SlotMembers kSlots[] = {
+        {&Ui::txtAnlagebetrag, &frmRechnado::anlagebetrag, &frmRechnado::anlagebetragIsResult},
+        {&Ui::txtEndbetrag, &frmRechnado::endbetrag, &frmRechnado::endbetragIsResult},
+        {&Ui::txtProzent, &frmRechnado::prozent, &frmRechnado::prozentIsResult},
+        {&Ui::txtLaufzeit, &frmRechnado::laufzeit, &frmRechnado::laufzeitIsResult},
+        {&Ui::txtZinssatz, &frmRechnado::zinssatz, &frmRechnado::zinssatzIsResult},
+    };
+    return kSlots[static_cast<int>(field)];
 }
 
 frmRechnado::AmountSlot frmRechnado::slot(Field field)
 {
-    return {fieldOf(field), this->*numberOf(field), this->*flagOf(field)};
+    const SlotMembers &m = membersOf(field);
+    return {ui.*m.field, this->*m.value, this->*m.isResult};
 }
 
 double frmRechnado::value(Field field) const
 {
-    return this->*numberOf(field);
+    return this->*membersOf(field).value;
 }
 
 bool frmRechnado::isResult(Field field) const
 {
-    return this->*flagOf(field);
+    return this->*membersOf(field).isResult;
 }
 
 void frmRechnado::Clear()

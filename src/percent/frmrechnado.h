@@ -86,9 +86,12 @@ private:
         bool &isResult;
     };
     AmountSlot slot(Field field);
-    static double frmRechnado::*numberOf(Field field);
-    static bool frmRechnado::*flagOf(Field field);
-    AmountField *fieldOf(Field field) const;
+    struct SlotMembers {
+        AmountField *Ui::*field;
+        double frmRechnado::*value;
+        bool frmRechnado::*isResult;
+    };
+    static const SlotMembers &membersOf(Field field);
 
     void ProzCalc();
     void DiffCalc();
