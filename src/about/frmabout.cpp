@@ -50,7 +50,7 @@ constexpr ControlSpec kControls[] = {
      .toolTip = "Richtig, das bin ich (der Autor) !", .accessibleName = "Der Autor", .picture = "ich",
      .stretch = true},
     {.name = "lblBText", .kind = Kind::Label, .left = 180, .top = 1380, .width = 4755, .height = 975,
-     .caption = kDescription, .wordWrap = true},
+     .caption = kDescription},
     {.name = "linGrau", .kind = Kind::Line, .left = 90, .top = 2445, .width = 4973, .height = 2445,
      .fore = 0x00808080U},
     {.name = "lblBeschreibung", .kind = Kind::Label, .left = 180, .top = 1140, .width = 4785, .height = 210,
@@ -60,7 +60,7 @@ constexpr ControlSpec kControls[] = {
     {.name = "lblBy", .kind = Kind::Label, .left = 1020, .top = 720, .width = 3945, .height = 225,
      .caption = "von " RECHNADO_AUTHOR, .font = kBold},
     {.name = "lblDisclaimer", .kind = Kind::Label, .left = 180, .top = 2580, .width = 3315, .height = 375,
-     .caption = kDisclaimer, .font = kSmall, .wordWrap = true},
+     .caption = kDisclaimer, .font = kSmall},
 };
 // clang-format on
 

@@ -19,8 +19,9 @@ FormWindow::FormWindow(QWidget *parent)
 
 void FormWindow::keyPressEvent(QKeyEvent *event)
 {
+    // The keypad's Enter is an Enter too: it only comes with the keypad modifier.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier) {
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         QPushButton *button = qobject_cast<QPushButton *>(focusWidget());
         if (!button)
             button = m_defaultButton;

@@ -88,7 +88,8 @@ QWidget *makeControl(const ControlSpec &row, QWidget *parent)
         label->setText(text(row.caption));
         // A label's text starts at its top edge, whatever its horizontal alignment.
         label->setAlignment((alignmentFor(row.align) & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
-        label->setWordWrap(row.wordWrap);
+        // A caption wider than its label breaks at word boundaries inside the label's rectangle.
+        label->setWordWrap(true);
         if (row.border) {
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             label->setLineWidth(1);
@@ -154,21 +155,27 @@ void place(const ControlSpec &row, QWidget *control)
     }
 }
 
-// A caption keeps the size its layout gives it unless the fonts at hand are wider than the ones the
-// layout was drawn with: then it is set a little smaller, so that every caption shows whole.
+// Whether a caption shows whole in the label's rectangle, broken at word boundaries. A single line
+// may overhang the label's foot by a pixel or two, as it always could; wrapped lines must fit.
+bool captionFits(const QFont &font, const QRect &room, Qt::Alignment alignment, const QString &caption)
+{
+    const QFontMetrics metrics(font);
+    const QRect needed = metrics.boundingRect(room, int(alignment) | Qt::TextWordWrap, caption);
+    const bool oneLine = needed.height() <= metrics.lineSpacing();
+    return needed.width() <= room.width() && (oneLine || needed.height() <= room.height());
+}
+
+// A caption keeps the font its layout gives it and wraps where it is wider than its label. Only
+// where it would not fit even wrapped (the fonts at hand are wider than the ones the layout was
+// drawn with) is it set a little smaller, so that every caption shows whole.
 void fitCaption(QLabel *label)
 {
     QFont font = label->font();
     const QRect room = label->contentsRect();
-    const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
     constexpr double kSmallest = 5.0;
     constexpr double kStep = 0.25;
-    while (font.pointSizeF() > kSmallest) {
-        const QRect needed = QFontMetrics(font).boundingRect(room, flags, label->text());
-        if (needed.width() <= room.width() && (!label->wordWrap() || needed.height() <= room.height()))
-            break;
+    while (font.pointSizeF() > kSmallest && !captionFits(font, room, label->alignment(), label->text()))
         font.setPointSizeF(font.pointSizeF() - kStep);
-    }
     label->setFont(font);
 }
 

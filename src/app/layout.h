@@ -52,7 +52,6 @@ struct ControlSpec {
     KeyFilter filter = KeyFilter::None;
     int maxLength = 0; // for typing; 0: no limit
     bool selectAllOnFocus = true;
-    bool wordWrap = false;
     const char *labelFor = nullptr;       // a label that names this field
     const char *accessibleName = nullptr; // where no label names the control
     const char *picture = nullptr;        // an asset name

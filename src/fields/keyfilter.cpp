@@ -11,15 +11,24 @@ constexpr std::int16_t kMinus = 45;
 constexpr std::int16_t kDigit0 = 48;
 constexpr std::int16_t kDigit9 = 57;
 
-bool isExtraCode(KeyFilter filter, std::int16_t code)
+// The locale's decimal separator as a key code, or the comma where it is no single character.
+std::int16_t separatorCode(const QLocale &locale)
+{
+    const QString point = locale.decimalPoint();
+    if (point.size() != 1 || point[0].unicode() > 0x7FFF)
+        return kComma;
+    return static_cast<std::int16_t>(point[0].unicode());
+}
+
+bool isExtraCode(KeyFilter filter, std::int16_t code, const QLocale &locale)
 {
     if (code == kBackspace)
         return true;
     switch (filter) {
     case KeyFilter::Decimal:
-        return code == kComma;
+        return code == kComma || code == separatorCode(locale);
     case KeyFilter::SignedDecimal:
-        return code == kComma || code == kMinus;
+        return code == kComma || code == kMinus || code == separatorCode(locale);
     case KeyFilter::WholeNumber:
     case KeyFilter::None:
         break;
@@ -28,15 +37,15 @@ bool isExtraCode(KeyFilter filter, std::int16_t code)
 }
 } // namespace
 
-void filterKeyPress(KeyFilter filter, std::int16_t &keyAscii)
+void filterKeyPress(KeyFilter filter, std::int16_t &keyAscii, const QLocale &locale)
 {
     if (filter == KeyFilter::None)
         return;
-    if ((keyAscii > kDigit9 || keyAscii < kDigit0) && !isExtraCode(filter, keyAscii))
+    if ((keyAscii > kDigit9 || keyAscii < kDigit0) && !isExtraCode(filter, keyAscii, locale))
         keyAscii = 0;
 }
 
-bool filterAccepts(KeyFilter filter, char16_t c)
+bool filterAccepts(KeyFilter filter, char16_t c, const QLocale &locale)
 {
     if (filter == KeyFilter::None)
         return true;
@@ -44,14 +53,14 @@ bool filterAccepts(KeyFilter filter, char16_t c)
     if (c > 0x7FFF)
         return false;
     auto code = static_cast<std::int16_t>(c);
-    filterKeyPress(filter, code);
+    filterKeyPress(filter, code, locale);
     return code != 0;
 }
 
-bool filterAcceptsAll(KeyFilter filter, QStringView text)
+bool filterAcceptsAll(KeyFilter filter, QStringView text, const QLocale &locale)
 {
     return std::all_of(text.begin(), text.end(),
-                       [filter](QChar c) { return filterAccepts(filter, c.unicode()); });
+                       [filter, &locale](QChar c) { return filterAccepts(filter, c.unicode(), locale); });
 }
 
 } // namespace rechnado

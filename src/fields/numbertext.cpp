@@ -12,13 +12,18 @@ bool isAsciiDigit(QChar c)
 }
 
 // Rewrites a locale number text in the C locale's spelling, or returns nothing when it is not one.
+// "-", the only minus a keyboard types, is a minus sign under every locale, beside the locale's own
+// (U+2212 under Swedish or Finnish settings, for one).
 std::optional<QString> canonical(const QString &text, const QLocale &locale)
 {
     const QString minus = locale.negativeSign();
     const QString point = locale.decimalPoint();
     QString out;
     qsizetype i = 0;
-    if (!minus.isEmpty() && text.startsWith(minus)) {
+    if (text.startsWith(u'-')) {
+        out += u'-';
+        i = 1;
+    } else if (!minus.isEmpty() && text.startsWith(minus)) {
         out += u'-';
         i = minus.size();
     }
@@ -70,14 +75,13 @@ void readField(const QString &text, double &variable, const QLocale &locale)
 QString formatFixed2(double value, const QLocale &locale)
 {
     Q_ASSERT(std::isfinite(value));
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    QString text = plain.toString(value, 'f', 2);
+    // Digits and "-" as a keyboard types them, so that whatever is written can be typed or pasted
+    // back into a field; only the decimal separator is the locale's.
+    QString text = QString::number(value, 'f', 2);
     // "-0,00" tells the user nothing that "0,00" does not.
-    const QString minus = plain.negativeSign();
-    if (text.startsWith(minus) && plain.toDouble(text.sliced(minus.size())) == 0.0)
-        text = text.sliced(minus.size());
-    return text;
+    if (text.startsWith(u'-') && text.sliced(1).toDouble() == 0.0)
+        text = text.sliced(1);
+    return text.replace(u'.', locale.decimalPoint());
 }
 
 QString formatSigned(double value, const QLocale &locale)

@@ -8,8 +8,9 @@ namespace rechnado {
 
 // Number text by the user's regional settings (the default QLocale).
 //
-// The numeric test passes an optional leading minus sign, digits and at most one decimal separator
-// of the locale, with at least one digit; no digit grouping, no blanks, no exponent.
+// The numeric test passes an optional leading minus sign ("-" or the locale's own), digits and at
+// most one decimal separator of the locale, with at least one digit; no digit grouping, no blanks,
+// no exponent.
 bool isNumeric(const QString &text, const QLocale &locale = QLocale());
 
 // The value of a text that passes the numeric test; nothing otherwise. A text of very many digits
@@ -20,8 +21,8 @@ std::optional<double> toNumber(const QString &text, const QLocale &locale = QLoc
 // otherwise it keeps the value it had.
 void readField(const QString &text, double &variable, const QLocale &locale = QLocale());
 
-// The pattern "0.00": a minus sign for negative values, no grouping, the locale's decimal separator,
-// exactly two decimals. A negative value that rounds to zero is written without its sign.
+// The pattern "0.00": "-" for negative values under every locale, no grouping, the locale's decimal
+// separator, exactly two decimals. A negative value that rounds to zero is written without its sign.
 // Only finite values are written.
 QString formatFixed2(double value, const QLocale &locale = QLocale());
 

@@ -264,6 +264,7 @@ void TestFrmAbout::ok_enter_esc_and_close_box_bring_back_the_caller_data()
     // clang-format off
     QTest::newRow("OK") << "ok";
     QTest::newRow("Enter") << "enter";
+    QTest::newRow("keypad Enter") << "keypad";
     QTest::newRow("Esc") << "esc";
     QTest::newRow("close box") << "close";
     // clang-format on
@@ -277,6 +278,8 @@ void TestFrmAbout::ok_enter_esc_and_close_box_bring_back_the_caller()
         click(control<QPushButton>(m_fx->program.about, "cmdOK"));
     else if (how == u"enter")
         QTest::keyClick(w, Qt::Key_Return);
+    else if (how == u"keypad")
+        QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier);
     else if (how == u"esc")
         QTest::keyClick(w, Qt::Key_Escape);
     else

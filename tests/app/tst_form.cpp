@@ -34,6 +34,10 @@ constexpr ControlSpec kControls[] = {
      .caption = "Go", .tabIndex = 3, .isDefault = true},
     {.name = "cmdOther", .kind = Kind::Button, .left = 1100, .top = 1500, .width = 900, .height = 300,
      .caption = "Other", .tabIndex = 4, .isCancel = true},
+    {.name = "lblWraps", .kind = Kind::Label, .left = 2500, .top = 100, .width = 450, .height = 900,
+     .caption = "eins zwei drei", .font = {"Arial", 8.25}},
+    {.name = "lblOneWord", .kind = Kind::Label, .left = 2500, .top = 1100, .width = 300, .height = 900,
+     .caption = "Donaudampfschifffahrt", .font = {"Arial", 8.25}},
     {.name = "fra", .kind = Kind::Frame, .left = 60, .top = 30, .width = 2400, .height = 2000},
     {.name = "tmrTick", .kind = Kind::Timer, .interval = 500},
     {.name = "tmrIdle", .kind = Kind::Timer, .enabled = false, .interval = 30},
@@ -88,6 +92,7 @@ private Q_SLOTS:
     void enter_presses_the_default_or_the_focused_button_and_esc_the_cancel_button();
     void timers_start_as_laid_out();
     void labels_name_their_fields();
+    void a_wide_caption_wraps_in_its_font_and_only_a_long_word_shrinks();
     void close_box_of_the_last_window_ends_the_program();
     void registry_finds_windows_by_name_and_forgets_them();
     void desktop_message_box_shows_the_asked_icon_and_buttons_data();
@@ -221,6 +226,17 @@ void TestForm::labels_name_their_fields()
     form.show();
     QCOMPARE(child<QLabel>(form, "lblOver")->buddy(), child<QWidget>(form, "txtB"));
     QCOMPARE(child<QWidget>(form, "txtB")->accessibleName(), QStringLiteral("over"));
+}
+
+void TestForm::a_wide_caption_wraps_in_its_font_and_only_a_long_word_shrinks()
+{
+    ProbeForm form;
+    form.show();
+    auto *wraps = child<QLabel>(form, "lblWraps");
+    QVERIFY(wraps->wordWrap());
+    QCOMPARE(wraps->font().pointSizeF(), 8.25);
+    QVERIFY(QFontMetrics(wraps->font()).horizontalAdvance(wraps->text()) > wraps->width());
+    QVERIFY(child<QLabel>(form, "lblOneWord")->font().pointSizeF() < 8.25);
 }
 
 void TestForm::close_box_of_the_last_window_ends_the_program()

@@ -18,6 +18,19 @@ QLocale english()
 {
     return QLocale(QLocale::English, QLocale::UnitedStates);
 }
+// Their own minus sign is U+2212, which no keyboard types; Swiss German writes a decimal point.
+QLocale swedish()
+{
+    return QLocale(QLocale::Swedish, QLocale::Sweden);
+}
+QLocale finnish()
+{
+    return QLocale(QLocale::Finnish, QLocale::Finland);
+}
+QLocale swiss()
+{
+    return QLocale(QLocale::German, QLocale::Switzerland);
+}
 } // namespace
 
 class TestNumberText : public QObject {
@@ -69,6 +82,11 @@ void TestNumberText::numeric_test_follows_the_locale_data()
     QTest::newRow("en point") << en << "1.5" << true << 1.5;
     QTest::newRow("en comma refused") << en << "1,5" << false << 0.0;
     QTest::newRow("en negative") << en << "-2.5" << true << -2.5;
+    QTest::newRow("sv typed minus") << swedish() << "-5" << true << -5.0;
+    QTest::newRow("sv own minus") << swedish() << QString(QChar(0x2212)) + QStringLiteral("5,5") << true << -5.5;
+    QTest::newRow("fi typed minus") << finnish() << "-0,25" << true << -0.25;
+    QTest::newRow("ch point") << swiss() << "7.7" << true << 7.7;
+    QTest::newRow("ch comma refused") << swiss() << "7,7" << false << 0.0;
     // clang-format on
 }
 
@@ -124,6 +142,9 @@ void TestNumberText::writes_two_decimals_without_grouping_data()
     QTest::newRow("de huge") << de << 1e20 << "100000000000000000000,00";
     QTest::newRow("en grouping omitted") << en << 1234.5 << "1234.50";
     QTest::newRow("en negative") << en << -33.333333 << "-33.33";
+    QTest::newRow("sv negative with a typed minus") << swedish() << -5.0 << "-5,00";
+    QTest::newRow("fi negative with a typed minus") << finnish() << -1234.5 << "-1234,50";
+    QTest::newRow("ch grouping omitted") << swiss() << 12345.678 << "12345.68";
     // clang-format on
 }
 
@@ -157,24 +178,33 @@ void TestNumberText::signed_text_follows_the_unrounded_value()
 
 void TestNumberText::key_filter_lets_through_data()
 {
+    QTest::addColumn<QLocale>("locale");
     QTest::addColumn<int>("filter");
     QTest::addColumn<QString>("accepted");
 
+    const int dec = int(KeyFilter::Decimal);
+    const int sig = int(KeyFilter::SignedDecimal);
     // clang-format off
-    QTest::newRow("decimal") << int(KeyFilter::Decimal) << QStringLiteral("0123456789,\b");
-    QTest::newRow("signed decimal") << int(KeyFilter::SignedDecimal) << QStringLiteral("0123456789,-\b");
-    QTest::newRow("whole number") << int(KeyFilter::WholeNumber) << QStringLiteral("0123456789\b");
+    QTest::newRow("decimal") << german() << dec << QStringLiteral("0123456789,\b");
+    QTest::newRow("signed decimal") << german() << sig << QStringLiteral("0123456789,-\b");
+    QTest::newRow("whole number") << german() << int(KeyFilter::WholeNumber) << QStringLiteral("0123456789\b");
+    QTest::newRow("ch decimal takes the point") << swiss() << dec << QStringLiteral("0123456789,.\b");
+    QTest::newRow("ch signed takes the point") << swiss() << sig << QStringLiteral("0123456789,.-\b");
+    QTest::newRow("ch whole refuses the point") << swiss() << int(KeyFilter::WholeNumber) << QStringLiteral("0123456789\b");
+    QTest::newRow("sv signed") << swedish() << sig << QStringLiteral("0123456789,-\b");
+    QTest::newRow("fi signed") << finnish() << sig << QStringLiteral("0123456789,-\b");
     // clang-format on
 }
 
 void TestNumberText::key_filter_lets_through()
 {
+    QFETCH(QLocale, locale);
     QFETCH(int, filter);
     QFETCH(QString, accepted);
     const auto kind = static_cast<KeyFilter>(filter);
     for (int code = -200; code < 400; ++code) {
         auto keyAscii = static_cast<std::int16_t>(code);
-        filterKeyPress(kind, keyAscii);
+        filterKeyPress(kind, keyAscii, locale);
         const bool expected = code >= 0 && accepted.contains(QChar(code));
         QVERIFY2((keyAscii != 0) == expected, qPrintable(QStringLiteral("code %1").arg(code)));
         if (expected)
@@ -185,16 +215,17 @@ void TestNumberText::key_filter_lets_through()
 void TestNumberText::key_filter_refuses_every_other_code()
 {
     for (const char16_t c : {u'.', u' ', u'a', u'Z', u'\r', u'\t', u'\x1b', u'+', u'%', u'ä', u'ß', u'€'}) {
-        QVERIFY(!filterAccepts(KeyFilter::SignedDecimal, c));
+        QVERIFY(!filterAccepts(KeyFilter::SignedDecimal, c, german()));
         QVERIFY(filterAccepts(KeyFilter::None, c));
     }
-    QVERIFY(!filterAccepts(KeyFilter::Decimal, char16_t(0xFF10))); // a full-width digit
+    QVERIFY(!filterAccepts(KeyFilter::Decimal, char16_t(0xFF10), german())); // a full-width digit
 }
 
 void TestNumberText::whole_text_passes_only_if_every_character_does()
 {
     QVERIFY(filterAcceptsAll(KeyFilter::Decimal, u"1,5"));
-    QVERIFY(!filterAcceptsAll(KeyFilter::Decimal, u"1.5"));
+    QVERIFY(!filterAcceptsAll(KeyFilter::Decimal, u"1.5", german()));
+    QVERIFY(filterAcceptsAll(KeyFilter::Decimal, u"1.5", swiss()));
     QVERIFY(!filterAcceptsAll(KeyFilter::Decimal, u"-1"));
     QVERIFY(filterAcceptsAll(KeyFilter::SignedDecimal, u"-1,5"));
     QVERIFY(!filterAcceptsAll(KeyFilter::WholeNumber, u"12,0"));

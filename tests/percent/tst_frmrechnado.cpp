@@ -41,7 +41,8 @@ private Q_SLOTS:
 
     void press_shows_results_data();
     void press_shows_results();
-    void results_follow_an_english_locale();
+    void results_follow_the_locale_data();
+    void results_follow_the_locale();
     void press_again_recomputes_a_former_result();
     void emptied_field_keeps_its_remembered_value();
     void share_error_leaves_the_value_unflagged_and_the_next_press_finds_too_many();
@@ -237,18 +238,24 @@ void TestFrmRechnado::tab_order_in_von_mode_skips_term_and_rate()
 void TestFrmRechnado::enter_in_any_field_presses_berechnen_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("keypad");
     for (const char *name : kAmountFields)
-        QTest::newRow(name) << QString::fromLatin1(name);
+        QTest::newRow(name) << QString::fromLatin1(name) << false;
+    QTest::newRow("keypad Enter") << QStringLiteral("txtProzent") << true;
 }
 
 void TestFrmRechnado::enter_in_any_field_presses_berechnen()
 {
     QFETCH(QString, name);
+    QFETCH(bool, keypad);
     enter("txtAnlagebetrag", QStringLiteral("100"));
     enter("txtProzent", QStringLiteral("19"));
     AmountField *f = m_fx->program.rechnado.window()->findChild<AmountField *>(name);
     f->setFocus();
-    QTest::keyClick(f, Qt::Key_Return);
+    if (keypad)
+        QTest::keyClick(f, Qt::Key_Enter, Qt::KeypadModifier);
+    else
+        QTest::keyClick(f, Qt::Key_Return);
     QCOMPARE(m_fx->program.rechnado.tomato().berechnungen, std::int16_t(1));
     QCOMPARE(field("txtEndbetrag")->text(), QStringLiteral("119,00"));
 }
@@ -315,6 +322,7 @@ void TestFrmRechnado::clock_reads_moment_mal_until_the_first_tick()
     QCOMPARE(timer->interval(), 1000);
     QCOMPARE(label("lblDateTime")->text(), QStringLiteral(" Moment mal ..."));
     QTRY_COMPARE_WITH_TIMEOUT(label("lblDateTime")->text(), QStringLiteral("07.12.26\r\n09:05:03"), 1500);
+    QCOMPARE(label("lblDateTime")->font().pointSizeF(), 8.25); // two lines in its own font
 }
 
 void TestFrmRechnado::clock_shows_short_date_and_long_time_data()
@@ -469,18 +477,42 @@ void TestFrmRechnado::press_shows_results()
                  qPrintable(text));
 }
 
-void TestFrmRechnado::results_follow_an_english_locale()
+void TestFrmRechnado::results_follow_the_locale_data()
 {
-    LocaleScope scope(english());
-    fill({QStringLiteral("1000"), QString(), QString(), QStringLiteral("10"), QStringLiteral("5")});
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QStringList>("input"); // typed key by key
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("diff");
+    QTest::addColumn<QString>("box");
+    using L = QStringList;
+    const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+    const QLocale swiss(QLocale::German, QLocale::Switzerland);
+    // clang-format off
+    QTest::newRow("en") << english() << L{"1000", "", "", "10", "5"} << L{"1000", "1628.89", "+62.89%", "10", "5"}
+                        << "+628.89" << "";
+    QTest::newRow("en comma reads as nothing") << english() << L{"1,5", "", "10"} << L{"1,5", "", "10", "", ""} << ""
+                                               << "Werte fehlen, oder sind falsch !";
+    QTest::newRow("sv typed minus") << swedish << L{"100", "", "-5"} << L{"100", "95,00", "-5", "", ""} << "-5,00" << "";
+    QTest::newRow("sv negative change") << swedish << L{"150", "100"} << L{"150", "100", "-33,33%", "", ""}
+                                        << "-50,00" << "";
+    QTest::newRow("ch typed point") << swiss << L{"100", "", "7.7"} << L{"100", "107.70", "7.7", "", ""} << "+7.70"
+                                    << "";
+    // clang-format on
+}
+
+void TestFrmRechnado::results_follow_the_locale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QStringList, input);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, diff);
+    QFETCH(QString, box);
+    LocaleScope scope(locale);
+    fill(input);
     press();
-    QCOMPARE(texts(), (QStringList{"1000", "1628.89", "+62.89%", "10", "5"}));
-    QCOMPARE(field("txtDiff")->text(), QStringLiteral("+628.89"));
-    // A comma is no decimal separator here: "1,5" does not read.
-    click(button("cmdNeu"));
-    fill({QStringLiteral("1,5"), QString(), QStringLiteral("10")});
-    press();
-    QCOMPARE(m_fx->platform.boxes.last().text, QStringLiteral("Werte fehlen, oder sind falsch !"));
+    QCOMPARE(texts(), expected);
+    QCOMPARE(field("txtDiff")->text(), diff);
+    QCOMPARE(m_fx->platform.boxes.isEmpty() ? QString() : m_fx->platform.boxes.last().text, box);
 }
 
 void TestFrmRechnado::press_again_recomputes_a_former_result()

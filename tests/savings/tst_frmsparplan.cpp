@@ -202,20 +202,23 @@ void TestFrmSparplan::fields_filter_as_their_kind()
 void TestFrmSparplan::enter_in_any_input_calculates_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("modifier");
     for (const char *name : kInputs)
-        QTest::newRow(name) << QString::fromLatin1(name);
+        QTest::newRow(name) << QString::fromLatin1(name) << int(Qt::NoModifier);
+    QTest::newRow("keypad Enter") << QStringLiteral("txtProzent") << int(Qt::KeypadModifier);
 }
 
 void TestFrmSparplan::enter_in_any_input_calculates()
 {
     QFETCH(QString, name);
+    QFETCH(int, modifier);
     enter("txtSparrate", QStringLiteral("1000"));
     enter("txtMalProJahr", QStringLiteral("1"));
     enter("txtLaufzeit", QStringLiteral("3"));
     enter("txtProzent", QStringLiteral("10"));
     QWidget *f = form().window()->findChild<QWidget *>(name);
     f->setFocus();
-    QTest::keyClick(f, Qt::Key_Enter);
+    QTest::keyClick(f, Qt::Key_Enter, Qt::KeyboardModifiers(modifier));
     QCOMPARE(results(), (QStringList{"3000,00", "3641,00", "641,00", "21,37%"}));
 }
 
