@@ -68,12 +68,14 @@ Qt::Alignment alignmentFor(Align align)
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-void setColour(QWidget *widget, QPalette::ColorRole role, quint32 bgr)
+// A control's own colours; every role not set here follows the desktop's theme.
+void setColours(QWidget *widget, QPalette::ColorRole back, QPalette::ColorRole fore, const styles::Look &look)
 {
-    if (bgr == kNoColour)
-        return;
-    QPalette p = widget->palette();
-    p.setColor(role, styles::colour(bgr));
+    QPalette p;
+    if (look.back)
+        p.setColor(back, *look.back);
+    if (look.fore)
+        p.setColor(fore, *look.fore);
     widget->setPalette(p);
 }
 
@@ -94,9 +96,9 @@ QWidget *makeControl(const ControlSpec &row, QWidget *parent)
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             label->setLineWidth(1);
         }
-        setColour(label, QPalette::Window, row.back);
-        label->setAutoFillBackground(row.back != kNoColour);
-        setColour(label, QPalette::WindowText, row.fore);
+        const styles::Look look = styles::look(row.back, row.fore);
+        setColours(label, QPalette::Window, QPalette::WindowText, look);
+        label->setAutoFillBackground(look.back.has_value());
         return label;
     }
     case Kind::TextField: {
@@ -106,9 +108,9 @@ QWidget *makeControl(const ControlSpec &row, QWidget *parent)
         field->setSelectsAllOnFocus(row.selectAllOnFocus);
         field->setAlignment(alignmentFor(row.align));
         field->setBorder(row.border);
-        field->setBackColour(styles::colour(row.back == kNoColour ? styles::kWindowBackground : row.back));
-        if (row.fore != kNoColour)
-            field->setForeColour(styles::colour(row.fore));
+        const styles::Look look = styles::look(row.back, row.fore);
+        field->setBackColour(look.back);
+        field->setForeColour(look.fore);
         field->setLocked(row.locked);
         field->setText(text(row.caption));
         return field;

@@ -39,11 +39,10 @@ AmountField::AmountField(QWidget *parent)
     setAlignment(Qt::AlignCenter);
 }
 
-void AmountField::setBackColour(const QColor &colour)
+void AmountField::setBackColour(std::optional<QColor> colour)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Base, colour);
-    setPalette(p);
+    m_back = colour;
+    applyColours();
 }
 
 QColor AmountField::backColour() const
@@ -51,11 +50,26 @@ QColor AmountField::backColour() const
     return palette().color(QPalette::Active, QPalette::Base);
 }
 
-void AmountField::setForeColour(const QColor &colour)
+void AmountField::setForeColour(std::optional<QColor> colour)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Active, QPalette::Text, colour);
-    p.setColor(QPalette::Inactive, QPalette::Text, colour);
+    m_fore = colour;
+    applyColours();
+}
+
+void AmountField::applyColours()
+{
+    // Only the roles set here are the field's own; the rest follow the desktop, also when its theme
+    // changes while the program runs.
+    QPalette p;
+    if (m_back)
+        p.setColor(QPalette::Base, *m_back);
+    const std::optional<QColor> text = m_fore   ? m_fore
+                                       : m_back ? std::optional(styles::black())
+                                                : std::nullopt;
+    if (text) {
+        p.setColor(QPalette::Active, QPalette::Text, *text);
+        p.setColor(QPalette::Inactive, QPalette::Text, *text);
+    }
     setPalette(p);
 }
 
@@ -78,13 +92,13 @@ void AmountField::setBold(bool bold)
     setFont(f);
 }
 
-void AmountField::applyInputStyle(bool blackText)
+void AmountField::applyInputStyle(bool resetTextColour)
 {
     setText(QString());
     setEnabled(true);
-    setBackColour(styles::windowBackground());
-    if (blackText)
-        setForeColour(styles::black());
+    setBackColour(std::nullopt);
+    if (resetTextColour)
+        setForeColour(std::nullopt);
     setBorder(true);
     setFontSize(styles::kInputPoints);
     setBold(false);

@@ -3,6 +3,7 @@
 #include "fields/keyfilter.h"
 
 #include <QLineEdit>
+#include <optional>
 
 namespace rechnado {
 
@@ -25,10 +26,12 @@ public:
     bool selectsAllOnFocus() const { return m_selectAllOnFocus; }
     void setSelectsAllOnFocus(bool on) { m_selectAllOnFocus = on; }
 
-    // The field's look, property by property.
-    void setBackColour(const QColor &colour);
+    // The field's look, property by property. A colour of nullopt follows the desktop's theme; text
+    // of the desktop's colour on a background the program fixes is drawn black, so that it stays
+    // legible under a dark theme.
+    void setBackColour(std::optional<QColor> colour);
     QColor backColour() const;
-    void setForeColour(const QColor &colour);
+    void setForeColour(std::optional<QColor> colour);
     QColor foreColour() const;
     void setBorder(bool single) { setFrame(single); }
     bool hasBorder() const { return hasFrame(); }
@@ -39,9 +42,9 @@ public:
 
     // The two looks of a main-window amount field. Clearing the field's number and result flag is the
     // window's part.
-    // Input style: text empty, enabled, window background, (black text where asked), single border,
-    // 12 points, not bold, not locked.
-    void applyInputStyle(bool blackText);
+    // Input style: text empty, enabled, the desktop's background, (the desktop's text colour where
+    // asked), single border, 12 points, not bold, not locked.
+    void applyInputStyle(bool resetTextColour);
     // Result style: light-yellow background, no border, 14 points, bold, locked.
     void applyResultStyle();
 
@@ -59,6 +62,10 @@ protected:
 private:
     class Validator;
 
+    void applyColours();
+
+    std::optional<QColor> m_back;
+    std::optional<QColor> m_fore;
     KeyFilter m_filter = KeyFilter::None;
     int m_typedMaxLength = 0;
     bool m_selectAllOnFocus = true;

@@ -25,4 +25,11 @@ QColor colour(quint32 bgr)
                   static_cast<int>((bgr >> 16) & 0xFFU));
 }
 
+Look look(quint32 back, quint32 fore)
+{
+    if (!isFixed(back))
+        return {};
+    return {colour(back), isFixed(fore) ? colour(fore) : black()};
+}
+
 } // namespace rechnado::styles

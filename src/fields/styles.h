@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <optional>
 
 // The colours and sizes the fields share. Colours are written as the 32-bit values 0x00BBGGRR
 // (red in the lowest byte); a value with the top bit set names a system colour.
@@ -25,6 +26,24 @@ constexpr quint32 kModeRed = 0x008080FFU;
 
 // A 0x00BBGGRR value, or a system colour, as the application's palette has it.
 QColor colour(quint32 bgr);
+
+// A colour the program fixes, as opposed to a system colour that follows the desktop's theme.
+constexpr bool isFixed(quint32 bgr)
+{
+    return (bgr & kSystemColour) == 0;
+}
+
+// The colours a control is drawn in; nullopt where the colour follows the desktop.
+struct Look {
+    std::optional<QColor> back;
+    std::optional<QColor> fore;
+};
+
+// How a background and a text colour from a layout are drawn, legible under a light and a dark
+// theme alike. On a background the program fixes (the title block, light yellow, the mode colours)
+// the text is drawn in a fixed dark colour: its own, or black where it names a system colour. On a
+// background that follows the desktop, the text takes the desktop's text colour.
+Look look(quint32 back, quint32 fore);
 
 inline QColor windowBackground()
 {

@@ -1,0 +1,176 @@
+// Every text of the three windows against the colour painted behind it, under a light and a dark
+// desktop palette: a contrast of at least 4.5:1 (WCAG 2.1), 3:1 for the large bold green and red
+// signed results. Disabled controls are passed over, as WCAG does.
+//
+// Run with RECHNADO_DESKTOP_PALETTE=1 it checks the palette the desktop's theme gives instead (CI
+// runs it so on Xvfb under a dark GTK theme).
+#include "fields/amountfield.h"
+#include "fields/styles.h"
+#include "support/testsupport.h"
+
+#include <QPushButton>
+#include <QStyle>
+#include <cmath>
+
+using namespace rechnado;
+using namespace rechnado::test;
+
+namespace {
+
+double luminance(const QColor &c)
+{
+    const auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// A dark desktop as GNOME's and KDE's dark themes give it.
+QPalette darkPalette()
+{
+    QPalette p(QColor(0x35, 0x35, 0x35));
+    const QColor light(0xEE, 0xEE, 0xEE);
+    p.setColor(QPalette::Base, QColor(0x2D, 0x2D, 0x2D));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(role, light);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    return p;
+}
+
+// The colour covering most of the widget's rectangle in the window's picture, its frame left out.
+QColor background(const QImage &shot, const QWidget *window, const QWidget *widget)
+{
+    const int frame = qobject_cast<const QLabel *>(widget) ? 0 : 3;
+    const QRect r = QRect(widget->mapTo(window, QPoint(0, 0)), widget->size())
+                        .adjusted(frame, frame, -frame, -frame)
+                        .intersected(shot.rect());
+    QHash<QRgb, int> count;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            ++count[shot.pixel(x, y)];
+    QRgb most = 0;
+    for (auto it = count.cbegin(); it != count.cend(); ++it)
+        if (it.value() > count.value(most))
+            most = it.key();
+    return QColor::fromRgb(most);
+}
+
+QPalette::ColorRole textRole(const QWidget *widget)
+{
+    if (qobject_cast<const QLineEdit *>(widget))
+        return QPalette::Text;
+    return widget->foregroundRole();
+}
+
+} // namespace
+
+class TestContrast : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void every_text_is_legible_data();
+    void every_text_is_legible();
+
+private:
+    std::unique_ptr<Fixture> m_fx;
+    QPalette m_desktop;
+};
+
+void TestContrast::init()
+{
+    m_desktop = QApplication::palette();
+}
+
+void TestContrast::cleanup()
+{
+    m_fx.reset();
+    QApplication::setPalette(m_desktop);
+}
+
+void TestContrast::every_text_is_legible_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("input"); // typed into the window's fields, then "Berechnen !"
+    QTest::addColumn<bool>("von");
+    const bool desktop = qEnvironmentVariableIsSet("RECHNADO_DESKTOP_PALETTE");
+    using L = QStringList;
+    for (const char *theme : desktop ? std::initializer_list<const char *>{"desktop"} : std::initializer_list<const char *>{"light", "dark"}) {
+        const auto row = [theme](const char *state) -> QTestData & { return QTest::addRow("%s, %s", theme, state); };
+        // clang-format off
+        row("fresh") << theme << "Rechnado" << L{} << false;
+        row("gross, increase") << theme << "Rechnado" << L{"100", "", "19"} << false;
+        row("compound interest") << theme << "Rechnado" << L{"1000", "", "", "10", "5"} << false;
+        row("decrease") << theme << "Rechnado" << L{"150", "100"} << false;
+        row("von share") << theme << "Rechnado" << L{"50", "200"} << true;
+        row("savings plan") << theme << "Sparplan" << L{"100", "12", "10", "5"} << false;
+        row("About") << theme << "About" << L{} << false;
+        // clang-format on
+    }
+}
+
+void TestContrast::every_text_is_legible()
+{
+    QFETCH(QString, theme);
+    QFETCH(QString, window);
+    QFETCH(QStringList, input);
+    QFETCH(bool, von);
+    if (theme != u"desktop")
+        QApplication::setPalette(theme == u"dark" ? darkPalette() : QApplication::style()->standardPalette());
+    else if (qEnvironmentVariable("GTK_THEME").endsWith(u":dark"))
+        QVERIFY2(luminance(QApplication::palette().color(QPalette::Window)) < 0.1, "the dark theme is not there");
+    m_fx = std::make_unique<Fixture>();
+    Program &program = m_fx->program;
+    program.rechnado.show();
+    Form *form = &program.rechnado;
+    if (window == u"Sparplan") {
+        control<QPushButton>(program.rechnado, "cmdSparplan")->click();
+        form = &program.sparplan;
+    } else if (window == u"About") {
+        control<QPushButton>(program.rechnado, "cmdAbout")->click();
+        form = &program.about;
+    }
+    if (von)
+        click(control<QLabel>(program.rechnado, "lblVonZu"));
+    const QList<AmountField *> fields = form->window()->findChildren<AmountField *>();
+    QStringList order{"txtAnlagebetrag", "txtEndbetrag", "txtProzent", "txtLaufzeit", "txtZinssatz"};
+    if (window == u"Sparplan")
+        order = QStringList{"txtSparrate", "txtMalProJahr", "txtLaufzeit", "txtProzent"};
+    for (qsizetype i = 0; i < input.size(); ++i)
+        if (!input[i].isEmpty())
+            control<AmountField>(*form, qPrintable(order[i]))->setText(input[i]);
+    if (!input.isEmpty())
+        control<QPushButton>(*form, "cmdBerechnen")->click();
+    if (window == u"Rechnado" && !input.isEmpty())
+        click(control<QLabel>(program.rechnado, "lblDateTime")); // the difference, where there is one
+
+    QWidget *top = form->window();
+    const QImage shot = top->grab().toImage();
+    int checked = 0;
+    for (QWidget *widget : top->findChildren<QWidget *>()) {
+        if (shownText(widget).trimmed().isEmpty() || !widget->isVisibleTo(top) || !widget->isEnabled())
+            continue;
+        const QColor back = background(shot, top, widget);
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            const QColor fore = widget->palette().color(group, textRole(widget));
+            const bool signedResult = fore == styles::green() || fore == styles::red();
+            const double ratio = contrast(fore, back);
+            QVERIFY2(ratio >= (signedResult ? 3.0 : 4.5),
+                     qPrintable(QStringLiteral("%1 \"%2\": %3 on %4 is %5:1")
+                                    .arg(widget->objectName(), shownText(widget), fore.name(), back.name())
+                                    .arg(ratio, 0, 'f', 2)));
+        }
+        ++checked;
+    }
+    QVERIFY(checked >= 8);
+}
+
+QTEST_MAIN(TestContrast)
+#include "tst_contrast.moc"
