@@ -65,7 +65,11 @@ void Picture::mousePressEvent(QMouseEvent *event)
         auto *mime = new QMimeData;
         mime->setData(dragMimeType(), objectName().toUtf8());
         drag->setMimeData(mime);
-        drag->setPixmap(pixmap().scaled(size()));
+        // The drag image in the picture's size, as finely as the screen shows it.
+        const qreal ratio = devicePixelRatioF();
+        QPixmap image = pixmap().scaled(size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(ratio);
+        drag->setPixmap(image);
         drag->setHotSpot(event->position().toPoint());
         drag->exec(Qt::MoveAction);
         return;

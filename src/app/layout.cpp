@@ -123,7 +123,7 @@ QWidget *makeControl(const ControlSpec &row, QWidget *parent)
     }
     case Kind::Picture: {
         auto *picture = new Picture(parent);
-        picture->setPixmap(assets::pixmap(row.picture));
+        picture->setPixmap(assets::pixmap(row.picture, picture->devicePixelRatioF()));
         picture->setScaledContents(row.stretch);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return picture;
@@ -211,7 +211,7 @@ FormWindow *makeWindow(const LayoutSpec &layout)
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint);
     if (layout.icon)
-        window->setWindowIcon(QIcon(assets::pixmap(layout.icon)));
+        window->setWindowIcon(assets::icon(layout.icon));
     return window;
 }
 

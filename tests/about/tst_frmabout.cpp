@@ -31,6 +31,11 @@ private Q_SLOTS:
 
 private:
     Picture *picture(const char *name) const { return control<Picture>(m_fx->program.about, name); }
+    // A drawing as this screen shows it: twice the size where its device pixel ratio is 2 or more.
+    QImage drawing(const char *name) const
+    {
+        return assets::pixmap(name, picture("imgIch")->devicePixelRatioF()).toImage();
+    }
     QTimer *timer() const
     {
         return m_fx->program.about.window()->findChild<QTimer *>(QStringLiteral("Timer1"));
@@ -130,6 +135,11 @@ void TestFrmAbout::tomato_lies_above_the_title_and_the_text()
     for (const char *below : {"lblRechnado", "lblBText", "lblDisclaimer", "lblBy", "lblDer"})
         QVERIFY2(at("imgTomate") > at(below), below);
     QVERIFY(at("imgIch") > at("lblBText"));
+    // The tomato takes its 50 x 50 pixels of the layout, in finer pixels on a 2x screen (CI runs these
+    // tests at QT_SCALE_FACTOR=2 too).
+    const QPixmap tomato = picture("imgTomate")->pixmap();
+    QCOMPARE(tomato.deviceIndependentSize(), QSizeF(50, 50));
+    QCOMPARE(tomato.devicePixelRatio(), picture("imgTomate")->devicePixelRatioF() >= 2 ? 2.0 : 1.0);
 }
 
 void TestFrmAbout::drag_over_the_tomato_hides_it()
@@ -142,7 +152,7 @@ void TestFrmAbout::drop_on_the_photo_swaps_it_and_answers_three_times()
 {
     QList<bool> photoSwappedAtBox;
     m_fx->platform.onBox = [&](const Box &) {
-        photoSwappedAtBox << (picture("imgIch")->pixmap().toImage() == assets::pixmap("ich2").toImage());
+        photoSwappedAtBox << (picture("imgIch")->pixmap().toImage() == drawing("ich2"));
     };
     m_fx->program.about.imgTomate_DragOver(picture("imgTomate"));
     m_fx->program.about.imgIch_DragDrop(picture("imgTomate"));
@@ -169,7 +179,7 @@ void TestFrmAbout::drop_on_the_photo_swaps_it_and_answers_three_times()
     m_fx->program.about.cmdOK_Click();
     openAbout();
     QVERIFY(picture("imgTomate")->isVisible());
-    QCOMPARE(picture("imgIch")->pixmap().toImage(), assets::pixmap("ich").toImage());
+    QCOMPARE(picture("imgIch")->pixmap().toImage(), drawing("ich"));
     m_fx->program.about.imgIch_DragDrop(picture("imgTomate"));
     QCOMPARE(m_fx->platform.boxes.size(), 6);
     QCOMPARE(m_fx->platform.boxes[3].title, QStringLiteral("Hey !"));
@@ -181,7 +191,7 @@ void TestFrmAbout::drop_elsewhere_leaves_the_tomato_invisible()
     // Nothing takes a drop but the photo; a drop elsewhere does nothing.
     QVERIFY(!m_fx->program.about.window()->acceptDrops());
     QVERIFY(!picture("imgTomate")->isVisible());
-    QCOMPARE(picture("imgIch")->pixmap().toImage(), assets::pixmap("ich").toImage());
+    QCOMPARE(picture("imgIch")->pixmap().toImage(), drawing("ich"));
     QVERIFY(m_fx->platform.boxes.isEmpty());
 }
 

@@ -19,7 +19,9 @@ namespace {
 
 double luminance(const QColor &c)
 {
-    const auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    const auto channel = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
     return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
 }
 
@@ -44,12 +46,16 @@ QPalette darkPalette()
 }
 
 // The colour covering most of the widget's rectangle in the window's picture, its frame left out.
+// A button's face is a gradient: there only the strip beside its frame, where no text is, counts.
 QColor background(const QImage &shot, const QWidget *window, const QWidget *widget)
 {
     const int frame = qobject_cast<const QLabel *>(widget) ? 0 : 3;
-    const QRect r = QRect(widget->mapTo(window, QPoint(0, 0)), widget->size())
-                        .adjusted(frame, frame, -frame, -frame)
-                        .intersected(shot.rect());
+    QRect logical =
+        QRect(widget->mapTo(window, QPoint(0, 0)), widget->size()).adjusted(frame, frame, -frame, -frame);
+    if (qobject_cast<const QPushButton *>(widget))
+        logical.setWidth(3);
+    const qreal ratio = shot.devicePixelRatio();
+    const QRect r = QRect(logical.topLeft() * ratio, logical.size() * ratio).intersected(shot.rect());
     QHash<QRgb, int> count;
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
@@ -102,8 +108,11 @@ void TestContrast::every_text_is_legible_data()
     QTest::addColumn<bool>("von");
     const bool desktop = qEnvironmentVariableIsSet("RECHNADO_DESKTOP_PALETTE");
     using L = QStringList;
-    for (const char *theme : desktop ? std::initializer_list<const char *>{"desktop"} : std::initializer_list<const char *>{"light", "dark"}) {
-        const auto row = [theme](const char *state) -> QTestData & { return QTest::addRow("%s, %s", theme, state); };
+    for (const char *theme : desktop ? std::initializer_list<const char *>{"desktop"}
+                                     : std::initializer_list<const char *>{"light", "dark"}) {
+        const auto row = [theme](const char *state) -> QTestData & {
+            return QTest::addRow("%s, %s", theme, state);
+        };
         // clang-format off
         row("fresh") << theme << "Rechnado" << L{} << false;
         row("gross, increase") << theme << "Rechnado" << L{"100", "", "19"} << false;
@@ -125,7 +134,8 @@ void TestContrast::every_text_is_legible()
     if (theme != u"desktop")
         QApplication::setPalette(theme == u"dark" ? darkPalette() : QApplication::style()->standardPalette());
     else if (qEnvironmentVariable("GTK_THEME").endsWith(u":dark"))
-        QVERIFY2(luminance(QApplication::palette().color(QPalette::Window)) < 0.1, "the dark theme is not there");
+        QVERIFY2(luminance(QApplication::palette().color(QPalette::Window)) < 0.1,
+                 "the dark theme is not there");
     m_fx = std::make_unique<Fixture>();
     Program &program = m_fx->program;
     program.rechnado.show();
