@@ -92,9 +92,19 @@ void Form::load()
     m_window = built.window;
     connect(m_window, &FormWindow::closeBoxPressed, this, &Form::closeBoxPressed);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+#ifdef Q_OS_WIN
+        // Windows tells the frame's size as soon as the window exists: the whole window is centred,
+        // title bar included.
+        m_window->winId();
+        QRect frame = m_window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        m_window->move(frame.topLeft());
+#else
+        // Elsewhere the frame is known only once the window is shown: the client area is centred.
         QRect client = m_window->geometry();
         client.moveCenter(screen->availableGeometry().center());
         m_window->setGeometry(client);
+#endif
     }
     bind(built);
     Form_Load();

@@ -24,8 +24,10 @@ QTimer *BuiltWindow::timer(const char *name) const
 namespace {
 
 // The faces the layouts name, mapped to free fonts of the same metrics where the system lacks them.
+// Windows has them all.
 void installFontSubstitutions()
 {
+#ifndef Q_OS_WIN
     static const bool installed = [] {
         QFont::insertSubstitutions(
             QStringLiteral("MS Sans Serif"),
@@ -37,6 +39,7 @@ void installFontSubstitutions()
         return true;
     }();
     Q_UNUSED(installed);
+#endif
 }
 
 QString text(const char *utf8)
