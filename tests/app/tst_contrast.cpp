@@ -36,12 +36,11 @@ double contrast(const QColor &a, const QColor &b)
 QPalette darkPalette()
 {
     QPalette p(QColor(0x35, 0x35, 0x35));
-    const QColor light(0xEE, 0xEE, 0xEE);
     p.setColor(QPalette::Base, QColor(0x2D, 0x2D, 0x2D));
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        p.setColor(role, light);
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        p.setColor(role, QColor(0xEE, 0xEE, 0xEE));
         p.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    }
     return p;
 }
 
@@ -77,13 +76,6 @@ QColor background(const QImage &shot, const QWidget *window, const QWidget *widg
     }
     return most.count ? QColor(most.red / most.count, most.green / most.count, most.blue / most.count)
                       : QColor();
-}
-
-QPalette::ColorRole textRole(const QWidget *widget)
-{
-    if (qobject_cast<const QLineEdit *>(widget))
-        return QPalette::Text;
-    return widget->foregroundRole();
 }
 
 } // namespace
@@ -167,7 +159,6 @@ void TestContrast::every_text_is_legible()
     }
     if (von)
         click(control<QLabel>(program.rechnado, "lblVonZu"));
-    const QList<AmountField *> fields = form->window()->findChildren<AmountField *>();
     QStringList order{"txtAnlagebetrag", "txtEndbetrag", "txtProzent", "txtLaufzeit", "txtZinssatz"};
     if (window == u"Sparplan")
         order = QStringList{"txtSparrate", "txtMalProJahr", "txtLaufzeit", "txtProzent"};
@@ -187,7 +178,8 @@ void TestContrast::every_text_is_legible()
             continue;
         const QColor back = background(shot, top, widget);
         for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-            const QColor fore = widget->palette().color(group, textRole(widget));
+            const auto role = qobject_cast<QLineEdit *>(widget) ? QPalette::Text : widget->foregroundRole();
+            const QColor fore = widget->palette().color(group, role);
             const bool signedResult = fore == styles::green() || fore == styles::red();
             const double ratio = contrast(fore, back);
             QVERIFY2(ratio >= (signedResult ? 3.0 : 4.5),
