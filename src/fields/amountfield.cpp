@@ -3,6 +3,7 @@
 #include "fields/styles.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QValidator>
 
@@ -117,6 +118,20 @@ void AmountField::applyResultStyle()
 void AmountField::GotFocus()
 {
     setSelection(0, static_cast<int>(text().size()));
+}
+
+void AmountField::keyPressEvent(QKeyEvent *event)
+{
+    const bool decimal = m_filter == KeyFilter::Decimal || m_filter == KeyFilter::SignedDecimal;
+    const QString separator = QLocale().decimalPoint();
+    if (decimal && (event->modifiers() & Qt::KeypadModifier) &&
+        (event->text() == u"." || event->text() == u",") && event->text() != separator) {
+        QKeyEvent typed(event->type(), event->key(), event->modifiers(), separator, event->isAutoRepeat());
+        QLineEdit::keyPressEvent(&typed);
+        event->setAccepted(typed.isAccepted());
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void AmountField::focusInEvent(QFocusEvent *event)

@@ -9,6 +9,9 @@ namespace rechnado {
 
 // A single-line text field holding an amount, a percentage, a term or a rate as text.
 //
+// The keypad's decimal key types the decimal separator of the regional settings, whichever of
+// "." and "," the keyboard layout puts on it, so that numbers can be typed on the keypad alone.
+//
 // It lets through only the characters its key filter allows, whether typed one by one or pasted
 // and dropped whole (a paste with one refused character is refused whole, never altered), takes at
 // most typedMaxLength() characters from the user (text the program writes is never cut), and selects
@@ -55,6 +58,7 @@ Q_SIGNALS:
     void clicked();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

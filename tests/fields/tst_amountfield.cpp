@@ -23,7 +23,7 @@ private Q_SLOTS:
     void inserted_whole_data() { textRows(); }
     void inserted_whole();
     void backspace_and_editing_keys_work();
-    void enter_is_not_inserted();
+    void enter_is_not_inserted_and_keypad_decimal_types_the_separator();
     void twelfth_character_is_refused_but_program_text_is_not_cut();
     void paste_over_a_selection_counts_the_resulting_length();
     void tab_selects_the_whole_text();
@@ -160,7 +160,7 @@ void TestAmountField::backspace_and_editing_keys_work()
     QCOMPARE(m_field->text(), QStringLiteral("23"));
 }
 
-void TestAmountField::enter_is_not_inserted()
+void TestAmountField::enter_is_not_inserted_and_keypad_decimal_types_the_separator()
 {
     m_field->setKeyFilter(KeyFilter::Decimal);
     m_field->setFocus();
@@ -168,6 +168,10 @@ void TestAmountField::enter_is_not_inserted()
     QTest::keyClick(m_field, Qt::Key_Return);
     QTest::keyClick(m_field, Qt::Key_Escape);
     QCOMPARE(m_field->text(), QStringLiteral("12"));
+    // The keypad's decimal key types the locale's separator, whatever the layout puts on it.
+    QTest::keyClick(m_field, Qt::Key_Period, Qt::KeypadModifier);
+    QTest::keyClick(m_field, Qt::Key_5, Qt::KeypadModifier);
+    QCOMPARE(m_field->text(), QStringLiteral("12,5"));
 }
 
 void TestAmountField::twelfth_character_is_refused_but_program_text_is_not_cut()
