@@ -93,18 +93,14 @@ void Form::load()
     connect(m_window, &FormWindow::closeBoxPressed, this, &Form::closeBoxPressed);
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
 #ifdef Q_OS_WIN
-        // Windows tells the frame's size as soon as the window exists: the whole window is centred,
-        // title bar included.
-        m_window->winId();
+        m_window->winId(); // Windows tells the frame's size as soon as the window exists
+#endif
+        // The whole window is centred, title bar included, where its frame is known before it is
+        // shown; elsewhere the frame is known only once shown, and the client area is centred.
         QRect frame = m_window->frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
-        m_window->move(frame.topLeft());
-#else
-        // Elsewhere the frame is known only once the window is shown: the client area is centred.
-        QRect client = m_window->geometry();
-        client.moveCenter(screen->availableGeometry().center());
-        m_window->setGeometry(client);
-#endif
+        m_window->setGeometry(
+            m_window->geometry().translated(frame.topLeft() - m_window->frameGeometry().topLeft()));
     }
     bind(built);
     Form_Load();

@@ -64,10 +64,7 @@ void AmountField::applyColours()
     QPalette p;
     if (m_back)
         p.setColor(QPalette::Base, *m_back);
-    const std::optional<QColor> text = m_fore   ? m_fore
-                                       : m_back ? std::optional(styles::black())
-                                                : std::nullopt;
-    if (text) {
+    if (const std::optional<QColor> text = styles::textOn(m_back, m_fore)) {
         p.setColor(QPalette::Active, QPalette::Text, *text);
         p.setColor(QPalette::Inactive, QPalette::Text, *text);
     }
@@ -123,13 +120,16 @@ void AmountField::GotFocus()
 void AmountField::keyPressEvent(QKeyEvent *event)
 {
     const bool decimal = m_filter == KeyFilter::Decimal || m_filter == KeyFilter::SignedDecimal;
-    const QString separator = QLocale().decimalPoint();
     if (decimal && (event->modifiers() & Qt::KeypadModifier) &&
-        (event->text() == u"." || event->text() == u",") && event->text() != separator) {
-        QKeyEvent typed(event->type(), event->key(), event->modifiers(), separator, event->isAutoRepeat());
-        QLineEdit::keyPressEvent(&typed);
-        event->setAccepted(typed.isAccepted());
-        return;
+        (event->text() == u"." || event->text() == u",")) {
+        const QString separator = QLocale().decimalPoint();
+        if (event->text() != separator) {
+            QKeyEvent typed(event->type(), event->key(), event->modifiers(), separator,
+                            event->isAutoRepeat());
+            QLineEdit::keyPressEvent(&typed);
+            event->setAccepted(typed.isAccepted());
+            return;
+        }
     }
     QLineEdit::keyPressEvent(event);
 }

@@ -29,9 +29,8 @@ public:
     bool selectsAllOnFocus() const { return m_selectAllOnFocus; }
     void setSelectsAllOnFocus(bool on) { m_selectAllOnFocus = on; }
 
-    // The field's look, property by property. A colour of nullopt follows the desktop's theme; text
-    // of the desktop's colour on a background the program fixes is drawn black, so that it stays
-    // legible under a dark theme.
+    // The field's look, property by property. A colour of nullopt follows the desktop's theme; the
+    // text on a background the program fixes is drawn as styles::textOn() says.
     void setBackColour(std::optional<QColor> colour);
     QColor backColour() const;
     void setForeColour(std::optional<QColor> colour);

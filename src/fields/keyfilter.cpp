@@ -25,10 +25,12 @@ bool isExtraCode(KeyFilter filter, std::int16_t code, const QLocale &locale)
     if (code == kBackspace)
         return true;
     switch (filter) {
+    case KeyFilter::SignedDecimal:
+        if (code == kMinus)
+            return true;
+        [[fallthrough]];
     case KeyFilter::Decimal:
         return code == kComma || code == separatorCode(locale);
-    case KeyFilter::SignedDecimal:
-        return code == kComma || code == kMinus || code == separatorCode(locale);
     case KeyFilter::WholeNumber:
     case KeyFilter::None:
         break;

@@ -25,11 +25,19 @@ QColor colour(quint32 bgr)
                   static_cast<int>((bgr >> 16) & 0xFFU));
 }
 
+std::optional<QColor> textOn(const std::optional<QColor> &back, const std::optional<QColor> &fore)
+{
+    if (fore)
+        return fore;
+    return back ? std::optional(black()) : std::nullopt;
+}
+
 Look look(quint32 back, quint32 fore)
 {
     if (!isFixed(back))
         return {};
-    return {colour(back), isFixed(fore) ? colour(fore) : black()};
+    const QColor fixed = colour(back);
+    return {fixed, textOn(fixed, isFixed(fore) ? std::optional(colour(fore)) : std::nullopt)};
 }
 
 } // namespace rechnado::styles

@@ -39,6 +39,10 @@ struct Look {
     std::optional<QColor> fore;
 };
 
+// The text colour on a background, nullopt meaning the desktop's: the text's own colour where it has
+// one; on a background the program fixes, black, so that it stays legible under a dark theme.
+std::optional<QColor> textOn(const std::optional<QColor> &back, const std::optional<QColor> &fore);
+
 // How a background and a text colour from a layout are drawn, legible under a light and a dark
 // theme alike. On a background the program fixes (the title block, light yellow, the mode colours)
 // the text is drawn in a fixed dark colour: its own, or black where it names a system colour. On a

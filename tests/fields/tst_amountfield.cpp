@@ -70,29 +70,31 @@ void TestAmountField::textRows()
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("typed");   // what typing it key by key leaves
     QTest::addColumn<bool>("pasteTaken"); // whether a paste of it goes in whole
-    QTest::addColumn<QString>("locale");  // German unless named
+    QTest::addColumn<QLocale>("locale");
 
     const int dec = int(KeyFilter::Decimal);
     const int sig = int(KeyFilter::SignedDecimal);
     const int whole = int(KeyFilter::WholeNumber);
     const int none = int(KeyFilter::None);
+    const QLocale de(QLocale::German, QLocale::Germany);
+    const QLocale ch(QLocale::German, QLocale::Switzerland);
     // clang-format off
-    QTest::newRow("decimal digits and comma") << dec << 11 << "1234,56" << "1234,56" << true << QString();
-    QTest::newRow("decimal refuses the point") << dec << 11 << "1.5" << "15" << false << QString();
-    QTest::newRow("decimal refuses minus") << dec << 11 << "-5" << "5" << false << QString();
-    QTest::newRow("decimal takes two commas") << dec << 11 << "1,,5" << "1,,5" << true << QString();
-    QTest::newRow("decimal refuses letters and umlauts") << dec << 11 << "1a2ä3ß" << "123" << false << QString();
-    QTest::newRow("decimal refuses blanks") << dec << 11 << "1 000" << "1000" << false << QString();
-    QTest::newRow("signed takes minus anywhere") << sig << 11 << "5-5" << "5-5" << true << QString();
-    QTest::newRow("signed refuses plus and percent") << sig << 11 << "+5%" << "5" << false << QString();
-    QTest::newRow("whole refuses comma") << whole << 0 << "12,5" << "125" << false << QString();
-    QTest::newRow("whole has no limit") << whole << 0 << "1234567890123" << "1234567890123" << true << QString();
-    QTest::newRow("decimal limited to 11") << dec << 11 << "123456789012" << "12345678901" << false << QString();
-    QTest::newRow("exactly 11") << dec << 11 << "12345678901" << "12345678901" << true << QString();
-    QTest::newRow("no filter takes anything") << none << 0 << "ab.c" << "ab.c" << true << QString();
-    QTest::newRow("de decimal mixed") << dec << 11 << "1.5a-,2" << "15,2" << false << QString();
-    QTest::newRow("ch decimal takes the point") << dec << 11 << "7.7" << "7.7" << true << "de_CH";
-    QTest::newRow("ch signed mixed") << sig << 11 << "-1.5a,2" << "-1.5,2" << false << "de_CH";
+    QTest::newRow("decimal digits and comma") << dec << 11 << "1234,56" << "1234,56" << true << de;
+    QTest::newRow("decimal refuses the point") << dec << 11 << "1.5" << "15" << false << de;
+    QTest::newRow("decimal refuses minus") << dec << 11 << "-5" << "5" << false << de;
+    QTest::newRow("decimal takes two commas") << dec << 11 << "1,,5" << "1,,5" << true << de;
+    QTest::newRow("decimal refuses letters and umlauts") << dec << 11 << "1a2ä3ß" << "123" << false << de;
+    QTest::newRow("decimal refuses blanks") << dec << 11 << "1 000" << "1000" << false << de;
+    QTest::newRow("signed takes minus anywhere") << sig << 11 << "5-5" << "5-5" << true << de;
+    QTest::newRow("signed refuses plus and percent") << sig << 11 << "+5%" << "5" << false << de;
+    QTest::newRow("whole refuses comma") << whole << 0 << "12,5" << "125" << false << de;
+    QTest::newRow("whole has no limit") << whole << 0 << "1234567890123" << "1234567890123" << true << de;
+    QTest::newRow("decimal limited to 11") << dec << 11 << "123456789012" << "12345678901" << false << de;
+    QTest::newRow("exactly 11") << dec << 11 << "12345678901" << "12345678901" << true << de;
+    QTest::newRow("no filter takes anything") << none << 0 << "ab.c" << "ab.c" << true << de;
+    QTest::newRow("de decimal mixed") << dec << 11 << "1.5a-,2" << "15,2" << false << de;
+    QTest::newRow("ch decimal takes the point") << dec << 11 << "7.7" << "7.7" << true << ch;
+    QTest::newRow("ch signed mixed") << sig << 11 << "-1.5a,2" << "-1.5,2" << false << ch;
     // clang-format on
 }
 
@@ -102,9 +104,8 @@ void TestAmountField::typed_key_by_key()
     QFETCH(int, maxLength);
     QFETCH(QString, input);
     QFETCH(QString, typed);
-    QFETCH(QString, locale);
-    if (!locale.isEmpty())
-        QLocale::setDefault(QLocale(locale));
+    QFETCH(QLocale, locale);
+    QLocale::setDefault(locale);
     m_field->setKeyFilter(static_cast<KeyFilter>(filter));
     m_field->setTypedMaxLength(maxLength);
     m_field->setFocus();
@@ -118,9 +119,8 @@ void TestAmountField::pasted_whole()
     QFETCH(int, maxLength);
     QFETCH(QString, input);
     QFETCH(bool, pasteTaken);
-    QFETCH(QString, locale);
-    if (!locale.isEmpty())
-        QLocale::setDefault(QLocale(locale));
+    QFETCH(QLocale, locale);
+    QLocale::setDefault(locale);
     m_field->setKeyFilter(static_cast<KeyFilter>(filter));
     m_field->setTypedMaxLength(maxLength);
     m_field->setFocus();
@@ -135,9 +135,8 @@ void TestAmountField::inserted_whole()
     QFETCH(int, maxLength);
     QFETCH(QString, input);
     QFETCH(bool, pasteTaken);
-    QFETCH(QString, locale);
-    if (!locale.isEmpty())
-        QLocale::setDefault(QLocale(locale));
+    QFETCH(QLocale, locale);
+    QLocale::setDefault(locale);
     m_field->setKeyFilter(static_cast<KeyFilter>(filter));
     m_field->setTypedMaxLength(maxLength);
     m_field->insert(input);

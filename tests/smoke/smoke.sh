@@ -16,11 +16,6 @@ window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Rechnado v1\.6$
 [ -n "$window" ] || fail "no window 'Rechnado v1.6'"
 sleep 1
 xdotool windowfocus --sync "$window" 2>/dev/null || true
-# The window is 266 x 276 pixels inside whatever frame the window system draws around it.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-dx=$(((WIDTH - 266) / 2))
-dy=$((HEIGHT - 276 - dx))
-at() { xdotool mousemove --window "$window" $((dx + $1)) $((dy + $2)); }
 
 # The window opens with the focus in Betrag 1; "% Prozent" is two Tabs on.
 xdotool type --delay 60 100
@@ -34,13 +29,12 @@ sleep 0.5
 result=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
 [ "$result" = "119,00" ] || fail "Betrag 2 reads '$result', not '119,00'"
 # Betrag 2 lies at (240, 2040) twips, 15 twips a pixel: its left margin shows the result's light yellow.
-colour=$(import -silent -window "$window" -crop "1x1+$((dx + 20))+$((dy + 148))" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')
+colour=$(import -silent -window "$window" -crop 1x1+20+148 -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')
 [ "$colour" = "#FFFFC0" ] || fail "Betrag 2 is drawn in $colour, not in the result style's #FFFFC0"
 echo "smoke: window found, 100 and 19 typed, keypad Enter gives Betrag 2 $result in the result style"
 
 # "Exit" lies in the frame at (60 + 2880 + 795/2, 0 + 3660 + 315/2) twips.
-at 222 254
-xdotool click 1
+xdotool mousemove --window "$window" 222 254 click 1
 for _ in $(seq 100); do
     kill -0 $pid 2>/dev/null || break
     sleep 0.1
