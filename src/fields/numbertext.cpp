@@ -1,6 +1,11 @@
 #include "fields/numbertext.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
+#include <string>
+#include <string_view>
 
 namespace rechnado {
 
@@ -47,6 +52,49 @@ std::optional<QString> canonical(const QString &text, const QLocale &locale)
     return out;
 }
 
+// The decimal digits of a value of at least 0, as "ddd.ddd".
+// Below 1e13 a double carries 15 significant digits, and they reach beyond the cents: the digits a
+// person reads off the value are those 15, so 2.675, stored as 2.67499999..., reads as 2.675. From
+// 1e13 on, the 15 digits stop short of the cents; there the exact value is taken, whose fraction
+// never has more than nine digits, since such a double is a whole multiple of 2^-9.
+std::string decimalDigits(double magnitude)
+{
+    std::array<char, 400> buffer{};
+    char *const first = buffer.data();
+    char *const last = first + buffer.size();
+    if (magnitude >= 1e13)
+        return {first, std::to_chars(first, last, magnitude, std::chars_format::fixed, 9).ptr};
+    // d.dddddddddddddde±dd: 15 significant digits and the power of ten of the first.
+    const char *end = std::to_chars(first, last, magnitude, std::chars_format::scientific, 14).ptr;
+    const std::string_view text(first, end);
+    const std::size_t e = text.find('e');
+    const int exponent = std::stoi(std::string(text.substr(e + 1)));
+    std::string digits = std::string(text.substr(0, 1)) + std::string(text.substr(2, e - 2));
+    if (exponent < 0)
+        return "0." + std::string(std::size_t(-exponent - 1), '0') + digits;
+    return digits.substr(0, std::size_t(exponent) + 1) + '.' + digits.substr(std::size_t(exponent) + 1);
+}
+
+// "ddd.ddd" rounded to two decimals, a tie at the half cent going up (the sign is written apart, so
+// this is away from zero).
+std::string roundToCents(std::string digits)
+{
+    const std::size_t point = digits.find('.');
+    digits.resize(std::max(digits.size(), point + 4), '0');
+    const bool up = digits[point + 3] >= '5';
+    digits.resize(point + 3);
+    for (std::size_t i = digits.size(); up && i-- > 0;) {
+        if (digits[i] == '.')
+            continue;
+        if (digits[i] != '9') {
+            ++digits[i];
+            return digits;
+        }
+        digits[i] = '0';
+    }
+    return up ? '1' + digits : digits;
+}
+
 } // namespace
 
 bool isNumeric(const QString &text, const QLocale &locale)
@@ -75,13 +123,14 @@ void readField(const QString &text, double &variable, const QLocale &locale)
 QString formatFixed2(double value, const QLocale &locale)
 {
     Q_ASSERT(std::isfinite(value));
+    const std::string cents = roundToCents(decimalDigits(std::fabs(value)));
     // Digits and "-" as a keyboard types them, so that whatever is written can be typed or pasted
-    // back into a field; only the decimal separator is the locale's.
-    QString text = QString::number(value, 'f', 2);
-    // "-0,00" tells the user nothing that "0,00" does not.
-    if (text.startsWith(u'-') && text.sliced(1).toDouble() == 0.0)
-        text = text.sliced(1);
-    return text.replace(u'.', locale.decimalPoint());
+    // back into a field; only the decimal separator is the locale's. "-0,00" tells the user nothing
+    // that "0,00" does not.
+    const bool minus = value < 0 && cents.find_first_not_of("0.") != std::string::npos;
+    QString text = QString::fromLatin1(cents);
+    text.replace(u'.', locale.decimalPoint());
+    return minus ? u'-' + text : text;
 }
 
 QString formatSigned(double value, const QLocale &locale)

@@ -22,8 +22,10 @@ std::optional<double> toNumber(const QString &text, const QLocale &locale = QLoc
 void readField(const QString &text, double &variable, const QLocale &locale = QLocale());
 
 // The pattern "0.00": "-" for negative values under every locale, no grouping, the locale's decimal
-// separator, exactly two decimals. A negative value that rounds to zero is written without its sign.
-// Only finite values are written.
+// separator, exactly two decimals, rounded as a person rounds the number read off the value (to 15
+// significant digits, what a double carries): a half cent goes away from zero, so 2,675 is 2,68
+// although the double holds 2,67499.... A negative value that rounds to zero is written without its
+// sign. Only finite values are written.
 QString formatFixed2(double value, const QLocale &locale = QLocale());
 
 // A change or difference: "0.00" with a leading "+" when the value is greater than 0. The sign

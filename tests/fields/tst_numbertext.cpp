@@ -138,6 +138,14 @@ void TestNumberText::writes_two_decimals_without_grouping_data()
     QTest::newRow("sv negative with a typed minus") << localeNamed("sv_SE") << -5.0 << "-5,00";
     QTest::newRow("fi negative with a typed minus") << localeNamed("fi_FI") << -1234.5 << "-1234,50";
     QTest::newRow("ch grouping omitted") << localeNamed("de_CH") << 12345.678 << "12345.68";
+    QTest::newRow("de tie goes up, not to the double below") << de << 2.675 << "2,68";
+    QTest::newRow("de negative tie goes away from zero") << de << -2.675 << "-2,68";
+    QTest::newRow("de exact binary tie") << de << 0.125 << "0,13";
+    QTest::newRow("de tie carries") << de << 13.375 << "13,38";
+    QTest::newRow("de computed tie") << de << 0.07 * 2.5 + 2.5 << "2,68";
+    QTest::newRow("de tie carries into the units") << de << 9.995 << "10,00";
+    QTest::newRow("de beyond 15 digits the value's own cents") << de << 12345678901234.56 << "12345678901234,56";
+    QTest::newRow("ch tie") << localeNamed("de_CH") << 1.005 << "1.01";
     // clang-format on
 }
 

@@ -407,6 +407,12 @@ void TestFrmRechnado::press_shows_results_data()
                                                     << "+1000000,05" << "green" << "";
     QTest::newRow("zero counts as wanted") << false << L{"100", "0", "10"} << L{"100", "110,00", "10", "", ""}
                                            << "+10,00" << "black" << "";
+    QTest::newRow("half cent of VAT rounds up") << false << L{"2,50", "", "7"} << L{"2,50", "2,68", "7", "", ""}
+                                               << "+0,18" << "black" << "";
+    QTest::newRow("half cent of interest rounds up") << false << L{"100,50", "", "1"}
+                                                     << L{"100,50", "101,51", "1", "", ""} << "+1,01" << "black" << "";
+    QTest::newRow("von half cent") << true << L{"", "100,50", "1"} << L{"1,01", "100,50", "1", "", ""} << "+99,50"
+                                   << "black" << "";
     QTest::newRow("von share") << true << L{"50", "200"} << L{"50", "200", "+25,00%", "", ""} << "+150,00" << "green"
                                << "";
     QTest::newRow("von part") << true << L{"", "200", "25"} << L{"50,00", "200", "25", "", ""} << "+150,00" << "black"

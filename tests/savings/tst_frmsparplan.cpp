@@ -235,6 +235,8 @@ void TestFrmSparplan::worked_examples_data()
                                        << QStringList{"600,00", "619,33", "19,33", "3,22%"};
     QTest::newRow("one deposit") << QStringList{"100", "1", "1", "2,5"}
                                  << QStringList{"100,00", "102,50", "2,50", "2,50%"};
+    QTest::newRow("half cents round up") << QStringList{"12,50", "1", "1", "5"}
+                                         << QStringList{"12,50", "13,13", "0,63", "5,00%"};
     // clang-format on
 }
 
