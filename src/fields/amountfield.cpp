@@ -1,9 +1,14 @@
 #include "fields/amountfield.h"
 
+#include "fields/numbertext.h"
 #include "fields/styles.h"
 
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QValidator>
 
@@ -117,8 +122,21 @@ void AmountField::GotFocus()
     setSelection(0, static_cast<int>(text().size()));
 }
 
+void AmountField::pasteNumber(QClipboard::Mode mode)
+{
+    const QString pasted = QGuiApplication::clipboard()->text(mode);
+    if (isReadOnly() || (pasted.isEmpty() && !hasSelectedText()))
+        return;
+    insert(reducePastedNumber(pasted));
+}
+
 void AmountField::keyPressEvent(QKeyEvent *event)
 {
+    if (event == QKeySequence::Paste) {
+        pasteNumber(QClipboard::Clipboard);
+        event->accept();
+        return;
+    }
     const bool decimal = m_filter == KeyFilter::Decimal || m_filter == KeyFilter::SignedDecimal;
     if (decimal && (event->modifiers() & Qt::KeypadModifier) &&
         (event->text() == u"." || event->text() == u",")) {
@@ -158,11 +176,42 @@ void AmountField::mousePressEvent(QMouseEvent *event)
 void AmountField::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool wasFocusClick = std::exchange(m_focusedByMouse, false);
-    if (!wasFocusClick)
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        pasteNumber(QClipboard::Selection);
+    } else if (!wasFocusClick) {
         QLineEdit::mouseReleaseEvent(event);
+    }
     if (std::exchange(m_pressed, false) && event->button() == Qt::LeftButton &&
         rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
+}
+
+void AmountField::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    if (auto *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
+        disconnect(paste, &QAction::triggered, this, &QLineEdit::paste);
+        connect(paste, &QAction::triggered, this, [this] { pasteNumber(QClipboard::Clipboard); });
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void AmountField::dropEvent(QDropEvent *event)
+{
+    if (!event->mimeData()->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    QMimeData reduced;
+    reduced.setText(reducePastedNumber(event->mimeData()->text()));
+    QDropEvent drop(event->position(), event->possibleActions(), &reduced, event->buttons(),
+                    event->modifiers());
+    drop.setDropAction(event->dropAction());
+    QLineEdit::dropEvent(&drop);
+    event->setDropAction(drop.dropAction());
+    event->setAccepted(drop.isAccepted());
 }
 
 } // namespace rechnado

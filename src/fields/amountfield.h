@@ -2,6 +2,7 @@
 
 #include "fields/keyfilter.h"
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <optional>
 
@@ -13,9 +14,11 @@ namespace rechnado {
 // "." and "," the keyboard layout puts on it, so that numbers can be typed on the keypad alone.
 //
 // It lets through only the characters its key filter allows, whether typed one by one or pasted
-// and dropped whole (a paste with one refused character is refused whole, never altered), takes at
-// most typedMaxLength() characters from the user (text the program writes is never cut), and selects
-// its whole text whenever it gets the focus, by Tab or by mouse, locked or not.
+// and dropped whole, takes at most typedMaxLength() characters from the user (text the program writes
+// is never cut), and selects its whole text whenever it gets the focus, by Tab or by mouse, locked or
+// not. A paste or drop (keyboard, context menu, middle button, drag) is first reduced to the plain
+// number people mean by it ("1.234,56 €" is 1234,56; see reducePastedNumber); what is then still
+// refused is refused whole, never altered.
 class AmountField : public QLineEdit {
     Q_OBJECT
 public:
@@ -61,11 +64,15 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     class Validator;
 
     void applyColours();
+    // Inserts what the clipboard holds, reduced, in place of the selection.
+    void pasteNumber(QClipboard::Mode mode);
 
     std::optional<QColor> m_back;
     std::optional<QColor> m_fore;

@@ -95,6 +95,42 @@ std::string roundToCents(std::string digits)
     return up ? '1' + digits : digits;
 }
 
+// The digit grouping of a number text taken out, where it stands at valid places: groups of three
+// digits from the decimal separator leftwards, the first of one to three; none in the fraction. The
+// grouping a locale writes as a (no-break) space or a typographic apostrophe is also taken when it
+// comes as a plain one. Text grouped otherwise comes back as it was.
+QString withoutGrouping(const QString &text, const QLocale &locale)
+{
+    const QString group = locale.groupSeparator();
+    if (group.size() != 1)
+        return text;
+    QString plain = text;
+    const QChar g = group.front();
+    if (g.isSpace())
+        for (const QChar blank : {QChar(u' '), QChar(0x00A0), QChar(0x202F)})
+            plain.replace(blank, g);
+    if (g == QChar(0x2019))
+        plain.replace(u'\'', g);
+    if (!plain.contains(g))
+        return text;
+    const QString minus = locale.negativeSign();
+    const qsizetype sign =
+        plain.startsWith(u'-') ? 1 : (!minus.isEmpty() && plain.startsWith(minus) ? minus.size() : 0);
+    qsizetype point = plain.indexOf(locale.decimalPoint());
+    if (point < 0)
+        point = plain.size();
+    if (plain.indexOf(g, point) >= 0)
+        return text;
+    const QStringList groups = plain.sliced(sign, point - sign).split(g);
+    for (qsizetype i = 0; i < groups.size(); ++i) {
+        const qsizetype size = groups[i].size();
+        if (!std::all_of(groups[i].begin(), groups[i].end(), isAsciiDigit) || size > 3 ||
+            (i > 0 && size != 3) || size == 0)
+            return text;
+    }
+    return plain.left(sign) + groups.join(QString()) + plain.sliced(point);
+}
+
 } // namespace
 
 bool isNumeric(const QString &text, const QLocale &locale)
@@ -118,6 +154,24 @@ void readField(const QString &text, double &variable, const QLocale &locale)
 {
     if (const std::optional<double> value = toNumber(text, locale))
         variable = *value;
+}
+
+QString reducePastedNumber(const QString &pasted, const QLocale &locale)
+{
+    QString text = pasted.trimmed();
+    const auto isCurrency = [](QChar c) { return c.category() == QChar::Symbol_Currency; };
+    for (const QString &sign : {locale.currencySymbol(QLocale::CurrencyIsoCode), QStringLiteral("%"),
+                                locale.currencySymbol(QLocale::CurrencySymbol)})
+        if (!sign.isEmpty() && text.endsWith(sign))
+            text = text.chopped(sign.size()).trimmed();
+    if (!text.isEmpty() && isCurrency(text.back()))
+        text = text.chopped(1).trimmed();
+    if (!text.isEmpty() && isCurrency(text.front()))
+        text = text.sliced(1).trimmed();
+    if (text.startsWith(u'+'))
+        text = text.sliced(1);
+    text = withoutGrouping(text, locale);
+    return isNumeric(text, locale) ? text : pasted;
 }
 
 QString formatFixed2(double value, const QLocale &locale)

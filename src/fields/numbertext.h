@@ -21,6 +21,13 @@ std::optional<double> toNumber(const QString &text, const QLocale &locale = QLoc
 // otherwise it keeps the value it had.
 void readField(const QString &text, double &variable, const QLocale &locale = QLocale());
 
+// A number as people copy it from a spreadsheet, a bank statement or a web page, reduced to the
+// plain number that could have been typed: surrounding white space, a "+" before it, a currency sign
+// before or after it and a percent sign after it dropped, and the locale's digit grouping removed
+// where it stands at valid places ("1.234,56 €" under German settings is 1234,56). Text that does not
+// reduce to a plain number comes back as it was, for the field's filter to judge.
+QString reducePastedNumber(const QString &pasted, const QLocale &locale = QLocale());
+
 // The pattern "0.00": "-" for negative values under every locale, no grouping, the locale's decimal
 // separator, exactly two decimals, rounded as a person rounds the number read off the value (to 15
 // significant digits, what a double carries): a half cent goes away from zero, so 2,675 is 2,68

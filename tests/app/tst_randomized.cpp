@@ -7,6 +7,7 @@
 //     RECHNADO_SEED=1234 RECHNADO_ACTIONS=100000 tests/tst_randomized
 #include "app/controls.h"
 #include "fields/amountfield.h"
+#include "fields/numbertext.h"
 #include "support/testsupport.h"
 #include "support/typing.h"
 
@@ -364,10 +365,16 @@ void TestRandomized::typeInto()
 
 void TestRandomized::pasteInto()
 {
+    static const QStringList copied{"119,00\n", " 100 ", "1.234,56 €", "-19 %", "+5,5%", "1.23.4", "12a"};
     AmountField *field = randomInputField();
     click(field);
-    QGuiApplication::clipboard()->setText(randomText(14, pick(2) == 0));
+    const QString before = field->text();
+    const QString text = pick(3) == 0 ? copied[pick(int(copied.size()))] : randomText(14, pick(2) == 0);
+    QGuiApplication::clipboard()->setText(text);
     QTest::keySequence(field, QKeySequence::Paste);
+    // A paste goes in as the plain number it stands for, or not at all.
+    if (field->text() != before && !field->text().contains(reducePastedNumber(text)))
+        m_failure = QStringLiteral("pasting \"%1\" left \"%2\"").arg(text, field->text());
 }
 
 void TestRandomized::clearField()

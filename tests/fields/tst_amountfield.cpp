@@ -68,8 +68,8 @@ void TestAmountField::textRows()
     QTest::addColumn<int>("filter");
     QTest::addColumn<int>("maxLength");
     QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("typed");   // what typing it key by key leaves
-    QTest::addColumn<bool>("pasteTaken"); // whether a paste of it goes in whole
+    QTest::addColumn<QString>("typed");  // what typing it key by key leaves
+    QTest::addColumn<QString>("pasted"); // what a paste of it leaves
     QTest::addColumn<QLocale>("locale");
 
     const int dec = int(KeyFilter::Decimal);
@@ -79,22 +79,31 @@ void TestAmountField::textRows()
     const QLocale de(QLocale::German, QLocale::Germany);
     const QLocale ch(QLocale::German, QLocale::Switzerland);
     // clang-format off
-    QTest::newRow("decimal digits and comma") << dec << 11 << "1234,56" << "1234,56" << true << de;
-    QTest::newRow("decimal refuses the point") << dec << 11 << "1.5" << "15" << false << de;
-    QTest::newRow("decimal refuses minus") << dec << 11 << "-5" << "5" << false << de;
-    QTest::newRow("decimal takes two commas") << dec << 11 << "1,,5" << "1,,5" << true << de;
-    QTest::newRow("decimal refuses letters and umlauts") << dec << 11 << "1a2ä3ß" << "123" << false << de;
-    QTest::newRow("decimal refuses blanks") << dec << 11 << "1 000" << "1000" << false << de;
-    QTest::newRow("signed takes minus anywhere") << sig << 11 << "5-5" << "5-5" << true << de;
-    QTest::newRow("signed refuses plus and percent") << sig << 11 << "+5%" << "5" << false << de;
-    QTest::newRow("whole refuses comma") << whole << 0 << "12,5" << "125" << false << de;
-    QTest::newRow("whole has no limit") << whole << 0 << "1234567890123" << "1234567890123" << true << de;
-    QTest::newRow("decimal limited to 11") << dec << 11 << "123456789012" << "12345678901" << false << de;
-    QTest::newRow("exactly 11") << dec << 11 << "12345678901" << "12345678901" << true << de;
-    QTest::newRow("no filter takes anything") << none << 0 << "ab.c" << "ab.c" << true << de;
-    QTest::newRow("de decimal mixed") << dec << 11 << "1.5a-,2" << "15,2" << false << de;
-    QTest::newRow("ch decimal takes the point") << dec << 11 << "7.7" << "7.7" << true << ch;
-    QTest::newRow("ch signed mixed") << sig << 11 << "-1.5a,2" << "-1.5,2" << false << ch;
+    QTest::newRow("decimal digits and comma") << dec << 11 << "1234,56" << "1234,56" << "1234,56" << de;
+    QTest::newRow("decimal refuses the point") << dec << 11 << "1.5" << "15" << "" << de;
+    QTest::newRow("decimal refuses minus") << dec << 11 << "-5" << "5" << "" << de;
+    QTest::newRow("decimal takes two commas") << dec << 11 << "1,,5" << "1,,5" << "1,,5" << de;
+    QTest::newRow("decimal refuses letters and umlauts") << dec << 11 << "1a2ä3ß" << "123" << "" << de;
+    QTest::newRow("decimal refuses blanks") << dec << 11 << "1 000" << "1000" << "" << de;
+    QTest::newRow("signed takes minus anywhere") << sig << 11 << "5-5" << "5-5" << "5-5" << de;
+    QTest::newRow("signed: plus and percent typed refused, pasted dropped") << sig << 11 << "+5%" << "5" << "5" << de;
+    QTest::newRow("whole refuses comma") << whole << 0 << "12,5" << "125" << "" << de;
+    QTest::newRow("whole has no limit") << whole << 0 << "1234567890123" << "1234567890123" << "1234567890123" << de;
+    QTest::newRow("decimal limited to 11") << dec << 11 << "123456789012" << "12345678901" << "" << de;
+    QTest::newRow("exactly 11") << dec << 11 << "12345678901" << "12345678901" << "12345678901" << de;
+    QTest::newRow("no filter takes anything") << none << 0 << "ab.c" << "ab.c" << "ab.c" << de;
+    QTest::newRow("de decimal mixed") << dec << 11 << "1.5a-,2" << "15,2" << "" << de;
+    QTest::newRow("ch decimal takes the point") << dec << 11 << "7.7" << "7.7" << "7.7" << ch;
+    QTest::newRow("ch signed mixed") << sig << 11 << "-1.5a,2" << "-1.5,2" << "" << ch;
+    QTest::newRow("pasted with a line end") << dec << 11 << "119,00\n" << "119,00" << "119,00" << de;
+    QTest::newRow("pasted with blanks") << dec << 11 << " 100 " << "100" << "100" << de;
+    QTest::newRow("pasted grouped with a currency") << dec << 11 << "1.234,56 €" << "1234,56" << "1234,56" << de;
+    QTest::newRow("pasted with a percent sign") << sig << 11 << "-19 %" << "-19" << "-19" << de;
+    QTest::newRow("pasted result of the program") << sig << 11 << "+19,00%" << "19,00" << "19,00" << de;
+    QTest::newRow("pasted grouping in wrong places") << dec << 11 << "1.23.4" << "1234" << "" << de;
+    QTest::newRow("pasted letters stay refused") << dec << 11 << "12a" << "12" << "" << de;
+    QTest::newRow("pasted minus into a decimal field") << dec << 11 << "-1.000" << "1000" << "" << de;
+    QTest::newRow("ch pasted grouping") << dec << 11 << "1'234.50 CHF" << "1234.50" << "1234.50" << ch;
     // clang-format on
 }
 
@@ -118,7 +127,7 @@ void TestAmountField::pasted_whole()
     QFETCH(int, filter);
     QFETCH(int, maxLength);
     QFETCH(QString, input);
-    QFETCH(bool, pasteTaken);
+    QFETCH(QString, pasted);
     QFETCH(QLocale, locale);
     QLocale::setDefault(locale);
     m_field->setKeyFilter(static_cast<KeyFilter>(filter));
@@ -126,7 +135,7 @@ void TestAmountField::pasted_whole()
     m_field->setFocus();
     QGuiApplication::clipboard()->setText(input);
     QTest::keySequence(m_field, QKeySequence::Paste);
-    QCOMPARE(m_field->text(), pasteTaken ? input : QString());
+    QCOMPARE(m_field->text(), pasted);
 }
 
 void TestAmountField::inserted_whole()
@@ -134,13 +143,14 @@ void TestAmountField::inserted_whole()
     QFETCH(int, filter);
     QFETCH(int, maxLength);
     QFETCH(QString, input);
-    QFETCH(bool, pasteTaken);
+    QFETCH(QString, pasted);
     QFETCH(QLocale, locale);
     QLocale::setDefault(locale);
     m_field->setKeyFilter(static_cast<KeyFilter>(filter));
     m_field->setTypedMaxLength(maxLength);
     m_field->insert(input);
-    QCOMPARE(m_field->text(), pasteTaken ? input : QString());
+    // Text inserted by the program's own hand is not reduced: it goes in where a paste takes it as it is.
+    QCOMPARE(m_field->text(), pasted == input ? input : QString());
 }
 
 void TestAmountField::backspace_and_editing_keys_work()
