@@ -16,15 +16,14 @@ int toPixels(double twips)
 
 void Label::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_click.pressed(event);
     QLabel::mousePressEvent(event);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);
-    if (std::exchange(m_pressed, false) && event->button() == Qt::LeftButton &&
-        rect().contains(event->position().toPoint()))
+    if (m_click.released(this, event))
         Q_EMIT clicked();
 }
 
@@ -36,8 +35,6 @@ void Picture::setGeometryTwips(double left, double top, double width, double hei
 {
     m_left = left;
     m_top = top;
-    m_width = width;
-    m_height = height;
     setGeometry(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
@@ -74,15 +71,14 @@ void Picture::mousePressEvent(QMouseEvent *event)
         drag->exec(Qt::MoveAction);
         return;
     }
-    m_pressed = event->button() == Qt::LeftButton;
+    m_click.pressed(event);
     QLabel::mousePressEvent(event);
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);
-    if (std::exchange(m_pressed, false) && event->button() == Qt::LeftButton &&
-        rect().contains(event->position().toPoint()))
+    if (m_click.released(this, event))
         Q_EMIT clicked();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fields/click.h"
+
 #include <QColor>
 #include <QFrame>
 #include <QLabel>
@@ -26,7 +28,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    bool m_pressed = false;
+    ClickRule m_click;
 };
 
 // A picture whose position is kept in twips as floating-point values, so that a move by one unit
@@ -39,13 +41,10 @@ public:
 
     double left() const { return m_left; }
     double top() const { return m_top; }
-    double widthTwips() const { return m_width; }
-    double heightTwips() const { return m_height; }
     // Places and sizes the picture in one step.
     void setGeometryTwips(double left, double top, double width, double height);
     void moveTwips(double left, double top);
     void setLeft(double left) { moveTwips(left, m_top); }
-    void setTop(double top) { moveTwips(m_left, top); }
 
     // Pressing the mouse on the picture starts a drag of it at once, with its picture as drag image.
     void setDragAutomatic(bool on) { m_dragAutomatic = on; }
@@ -69,10 +68,8 @@ protected:
 private:
     double m_left = 0;
     double m_top = 0;
-    double m_width = 0;
-    double m_height = 0;
     bool m_dragAutomatic = false;
-    bool m_pressed = false;
+    ClickRule m_click;
 };
 
 // A filled rectangle without outline.

@@ -164,7 +164,7 @@ void AmountField::focusInEvent(QFocusEvent *event)
 
 void AmountField::mousePressEvent(QMouseEvent *event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_click.pressed(event);
     if (m_focusedByMouse && event->button() == Qt::LeftButton) {
         // The click that brought the focus keeps the whole text selected instead of placing the caret.
         event->accept();
@@ -182,8 +182,7 @@ void AmountField::mouseReleaseEvent(QMouseEvent *event)
     } else if (!wasFocusClick) {
         QLineEdit::mouseReleaseEvent(event);
     }
-    if (std::exchange(m_pressed, false) && event->button() == Qt::LeftButton &&
-        rect().contains(event->position().toPoint()))
+    if (m_click.released(this, event))
         Q_EMIT clicked();
 }
 

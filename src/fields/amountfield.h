@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fields/click.h"
 #include "fields/keyfilter.h"
 
 #include <QClipboard>
@@ -29,7 +30,6 @@ public:
     // 0 means no limit.
     int typedMaxLength() const { return m_typedMaxLength; }
     void setTypedMaxLength(int length) { m_typedMaxLength = length; }
-    bool selectsAllOnFocus() const { return m_selectAllOnFocus; }
     void setSelectsAllOnFocus(bool on) { m_selectAllOnFocus = on; }
 
     // The field's look, property by property. A colour of nullopt follows the desktop's theme; the
@@ -80,7 +80,7 @@ private:
     int m_typedMaxLength = 0;
     bool m_selectAllOnFocus = true;
     bool m_focusedByMouse = false;
-    bool m_pressed = false;
+    ClickRule m_click;
 };
 
 } // namespace rechnado
