@@ -318,9 +318,9 @@ void frmRechnado::cmdBerechnen_Click()
             slot(w.field).isResult = true;
         }
         if (outcome.callsProzCalc)
-            ProzCalc();
+            ProzCalc(outcome.change);
         if (outcome.callsDiffCalc)
-            DiffCalc();
+            DiffCalc(outcome.difference);
         return;
     }
 
@@ -337,22 +337,23 @@ void frmRechnado::cmdBerechnen_Click()
         ui.txtProzent->setForeColour(prozent > 0 ? styles::green() : styles::red());
     }
     slot(w.field).isResult = true;
-    DiffCalc();
+    DiffCalc(outcome.difference);
 }
 
-void frmRechnado::ProzCalc()
+// The change and the difference come from the solver, which has checked that they are finite.
+void frmRechnado::ProzCalc(double change)
 {
     ui.txtProzent->applyResultStyle();
     ui.txtProzent->setEnabled(true);
-    prozent = percentChange(anlagebetrag, endbetrag);
+    prozent = change;
     ui.txtProzent->setText(formatSigned(prozent) + QStringLiteral("%"));
     ui.txtProzent->setForeColour(prozent > 0 ? styles::green() : styles::red());
     prozentIsResult = true;
 }
 
-void frmRechnado::DiffCalc()
+void frmRechnado::DiffCalc(double difference)
 {
-    differenz = difference(anlagebetrag, endbetrag);
+    differenz = difference;
     ui.txtDiff->setText(formatSigned(differenz));
     ui.txtDiff->setForeColour(differenz > 0 ? styles::green() : styles::red());
     showDifferenceDisplay(true);

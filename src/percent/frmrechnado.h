@@ -93,8 +93,8 @@ private:
     };
     static const SlotMembers &membersOf(Field field);
 
-    void ProzCalc();
-    void DiffCalc();
+    void ProzCalc(double change);
+    void DiffCalc(double difference);
     void showResult(Field field, double value);
     void showDifferenceDisplay(bool difference);
     void setModeLook(bool von);

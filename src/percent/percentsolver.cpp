@@ -69,8 +69,8 @@ struct Formulas {
     CheckedReal anlagebetragFromProzent() const { return endbetrag / (prozent / 100 + 1); }
 };
 
-} // namespace
-
+// Betrag 2 against Betrag 1 in percent (multiply first, then divide, then subtract), and Betrag 2
+// less Betrag 1; NaN where there is no finite result.
 double percentChange(double anlagebetrag, double endbetrag)
 {
     return (CheckedReal(endbetrag) * 100 / anlagebetrag - 100).value();
@@ -81,6 +81,8 @@ double difference(double anlagebetrag, double endbetrag)
     return (CheckedReal(endbetrag) - anlagebetrag).value();
 }
 
+} // namespace
+
 PercentOutcome solvePercent(const PercentValues &values, bool vonMode)
 {
     PercentOutcome out;
@@ -88,7 +90,6 @@ PercentOutcome solvePercent(const PercentValues &values, bool vonMode)
         std::find_if(kRows.begin(), kRows.end(), [&](const Row &r) { return fits(r, values, vonMode); });
     if (row == kRows.end())
         return out;
-    out.row = row->number;
     out.von = row->von;
 
     Formulas f{values.anlagebetrag, values.endbetrag, values.prozent, values.laufzeit, values.zinssatz};

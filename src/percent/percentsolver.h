@@ -31,7 +31,6 @@ struct PercentOutcome {
         NotComputable, // the row has no finite real result for these values
     };
     Kind kind = Kind::NoRow;
-    int row = 0;      // 1 to 15 when a row fits
     bool von = false; // a von row (13 to 15)
     struct Written {
         Field field;
@@ -50,10 +49,5 @@ struct PercentOutcome {
 // Nothing is judged computable unless every value shown, the change and the difference included,
 // is finite.
 PercentOutcome solvePercent(const PercentValues &values, bool vonMode);
-
-// Betrag 2 against Betrag 1 in percent (multiply first, then divide, then subtract), and Betrag 2
-// less Betrag 1; NaN where there is no finite result.
-double percentChange(double anlagebetrag, double endbetrag);
-double difference(double anlagebetrag, double endbetrag);
 
 } // namespace rechnado

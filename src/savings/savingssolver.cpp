@@ -36,8 +36,6 @@ SavingsOutcome solveSavings(const SavingsInputs &in)
     const CheckedReal absGewinn = endsumme - anlagesumme;
     const CheckedReal prozGewinn = endsumme * 100 / anlagesumme - 100;
 
-    out.ratenZins = ratenZins.value();
-    out.n = n;
     if (!anlagesumme.isFinite() || !endsumme.isFinite() || !absGewinn.isFinite() || !prozGewinn.isFinite()) {
         out.kind = SavingsOutcome::Kind::NotComputable;
         return out;

@@ -28,8 +28,6 @@ struct SavingsOutcome {
     double endsumme = 0;    // balance at the end of the term
     double absGewinn = 0;   // endsumme - anlagesumme
     double prozGewinn = 0;  // the gain in percent of anlagesumme
-    double ratenZins = 0;   // the interest per deposit period, in percent
-    int n = 0;              // the deposits after the first
 };
 
 constexpr int kMaxDeposits = 32767;
