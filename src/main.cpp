@@ -1,4 +1,5 @@
 #include "about/frmabout.h"
+#include "app/translation.h"
 #include "app/windows.h"
 #include "percent/frmrechnado.h"
 #include "savings/frmsparplan.h"
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(RECHNADO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(RECHNADO_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false); // the windows decide when the program ends
+    rechnado::installGermanToolkitTexts();
 
     rechnado::frmRechnado rechnado;
     rechnado::frmSparplan sparplan;

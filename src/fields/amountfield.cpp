@@ -189,9 +189,13 @@ void AmountField::mouseReleaseEvent(QMouseEvent *event)
 void AmountField::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu *menu = createStandardContextMenu();
-    if (auto *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
-        disconnect(paste, &QAction::triggered, this, &QLineEdit::paste);
-        connect(paste, &QAction::triggered, this, [this] { pasteNumber(QClipboard::Clipboard); });
+    // The menu's paste entry, named as the line edit names it (shortcut after a tab), pastes reduced.
+    const QString pasteText = QLineEdit::tr("&Paste");
+    for (QAction *action : menu->actions()) {
+        if (action->text().section(u'\t', 0, 0) != pasteText)
+            continue;
+        disconnect(action, &QAction::triggered, this, &QLineEdit::paste);
+        connect(action, &QAction::triggered, this, [this] { pasteNumber(QClipboard::Clipboard); });
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

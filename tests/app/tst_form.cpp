@@ -80,6 +80,7 @@ template <typename T> T *child(const Form &form, const char *name)
 class TestForm : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { QVERIFY(installGermanToolkitTexts()); }
     void init() { m_platform = std::make_unique<RecordingPlatform>(); }
     void cleanup() { m_platform.reset(); }
 
@@ -276,7 +277,7 @@ void TestForm::desktop_message_box_shows_the_asked_icon_and_buttons_data()
     QTest::addColumn<int>("icon");
     QTest::addColumn<int>("buttons");
     QTest::addColumn<int>("qtIcon");
-    QTest::newRow("joke at 15: no icon, OK and Help")
+    QTest::newRow("joke at 15: no icon, OK and Hilfe")
         << int(MsgIcon::None) << int(MsgButtons::OkHelp) << int(QMessageBox::NoIcon);
     QTest::newRow("error: information, OK")
         << int(MsgIcon::Information) << int(MsgButtons::Ok) << int(QMessageBox::Information);
@@ -301,7 +302,9 @@ void TestForm::desktop_message_box_shows_the_asked_icon_and_buttons()
             return;
         seen = box->windowTitle() + u'|' + box->text() + u'|' + QString::number(box->icon());
         QAbstractButton *help = box->button(QMessageBox::Help);
-        seen += help ? QStringLiteral("|help default %1").arg(box->defaultButton() == help)
+        seen += help ? QStringLiteral("|%1 %2, default %3")
+                           .arg(box->button(QMessageBox::Ok)->text(), help->text())
+                           .arg(box->defaultButton() == help)
                      : QStringLiteral("|ok only");
         // Help names no help file: it closes the box like OK.
         (help ? help : box->button(QMessageBox::Ok))->click();
@@ -312,7 +315,7 @@ void TestForm::desktop_message_box_shows_the_asked_icon_and_buttons()
     const bool withHelp = static_cast<MsgButtons>(buttons) == MsgButtons::OkHelp;
     QCOMPARE(seen, QStringLiteral("Titel !|Text\r\nzweite Zeile <b>roh</b>|%1|%2")
                        .arg(qtIcon)
-                       .arg(withHelp ? QStringLiteral("help default 1") : QStringLiteral("ok only")));
+                       .arg(withHelp ? QStringLiteral("OK Hilfe, default 1") : QStringLiteral("ok only")));
 }
 
 QTEST_MAIN(TestForm)

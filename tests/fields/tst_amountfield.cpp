@@ -1,10 +1,13 @@
 // The amount field as a user meets it: typing key by key, pasting whole, the typed length limit,
 // select-all on focus and the two looks.
+#include "app/translation.h"
 #include "fields/amountfield.h"
 #include "fields/styles.h"
 #include "support/typing.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QMenu>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -26,6 +29,7 @@ private Q_SLOTS:
     void enter_is_not_inserted_and_keypad_decimal_types_the_separator();
     void twelfth_character_is_refused_but_program_text_is_not_cut();
     void paste_over_a_selection_counts_the_resulting_length();
+    void context_menu_reads_german_and_pastes_the_plain_number();
     void tab_selects_the_whole_text();
     void mouse_focus_selects_the_whole_text();
     void empty_field_gets_an_empty_selection();
@@ -207,6 +211,33 @@ void TestAmountField::paste_over_a_selection_counts_the_resulting_length()
     QGuiApplication::clipboard()->setText(QStringLiteral("99"));
     QTest::keySequence(m_field, QKeySequence::Paste);
     QCOMPARE(m_field->text(), QStringLiteral("99"));
+}
+
+void TestAmountField::context_menu_reads_german_and_pastes_the_plain_number()
+{
+    QVERIFY(installGermanToolkitTexts());
+    m_field->setKeyFilter(KeyFilter::Decimal);
+    QGuiApplication::clipboard()->setText(QStringLiteral("1.234,56 €"));
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(2, 2), m_field->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(m_field, &request);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QStringList entries;
+    QAction *paste = nullptr;
+    for (QAction *action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        entries << action->text().section(u'\t', 0, 0).remove(u'&');
+        if (entries.back() == u"Einfügen")
+            paste = action;
+    }
+    QCOMPARE(
+        entries.join(u'|'),
+        QStringLiteral("Rückgängig|Wiederherstellen|Ausschneiden|Kopieren|Einfügen|Löschen|Alles auswählen"));
+    QVERIFY(paste);
+    paste->trigger();
+    menu->close();
+    QCOMPARE(m_field->text(), QStringLiteral("1234,56"));
 }
 
 void TestAmountField::tab_selects_the_whole_text()

@@ -3,6 +3,7 @@
 #include "about/frmabout.h"
 #include "app/modglobals.h"
 #include "app/platform.h"
+#include "app/translation.h"
 #include "app/windows.h"
 #include "percent/frmrechnado.h"
 #include "savings/frmsparplan.h"
@@ -113,6 +114,7 @@ struct Program {
     Program()
     {
         quietenPlatformNoise();
+        installGermanToolkitTexts();
         for (Form *form :
              {static_cast<Form *>(&rechnado), static_cast<Form *>(&sparplan), static_cast<Form *>(&about)})
             windows::add(*form);
