@@ -1,10 +1,12 @@
 #include "app/controls.h"
 
 #include <QDrag>
+#include <QMetaMethod>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QShortcut>
 #include <cmath>
 
 namespace rechnado {
@@ -12,6 +14,27 @@ namespace rechnado {
 int toPixels(double twips)
 {
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+
+bool Label::isClickable() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&Label::clicked));
+}
+
+QKeySequence Label::shortcut() const
+{
+    return m_shortcut ? m_shortcut->key() : QKeySequence();
+}
+
+void Label::setShortcut(const QKeySequence &key)
+{
+    delete std::exchange(m_shortcut, nullptr);
+    if (key.isEmpty())
+        return;
+    // The shortcut works wherever the focus is in the label's window, while the label is shown and
+    // enabled.
+    m_shortcut = new QShortcut(key, this);
+    connect(m_shortcut, &QShortcut::activated, this, &Label::click);
 }
 
 void Label::mousePressEvent(QMouseEvent *event)

@@ -4,10 +4,12 @@
 
 #include <QColor>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLabel>
 #include <QWidget>
 
 class QPushButton;
+class QShortcut;
 
 namespace rechnado {
 
@@ -15,11 +17,20 @@ namespace rechnado {
 constexpr double kTwipsPerPixel = 15.0;
 int toPixels(double twips);
 
-// A label that can be clicked (the mode label, the clock).
+// A label that can be clicked (the mode label, the clock), by the mouse, by a shortcut key of its
+// window or by a screen reader.
 class Label : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+
+    // Whether anything reacts to a click.
+    bool isClickable() const;
+    void click() { Q_EMIT clicked(); }
+    // A key that clicks the label wherever the focus is in its window; empty for none.
+    QKeySequence shortcut() const;
+    void setShortcut(const QKeySequence &key);
+
 Q_SIGNALS:
     void clicked();
 
@@ -29,6 +40,7 @@ protected:
 
 private:
     ClickRule m_click;
+    QShortcut *m_shortcut = nullptr;
 };
 
 // A picture whose position is kept in twips as floating-point values, so that a move by one unit

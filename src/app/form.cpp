@@ -1,5 +1,6 @@
 #include "app/form.h"
 
+#include "app/accessibility.h"
 #include "app/layout.h"
 #include "app/platform.h"
 #include "app/windows.h"
@@ -16,6 +17,13 @@ namespace rechnado {
 FormWindow::FormWindow(QWidget *parent)
     : QWidget(parent)
 {}
+
+void FormWindow::announce(const QString &message)
+{
+    if (!m_announcer)
+        m_announcer = new Announcer(this);
+    m_announcer->announce(message);
+}
 
 void FormWindow::keyPressEvent(QKeyEvent *event)
 {

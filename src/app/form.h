@@ -7,6 +7,7 @@ class QPushButton;
 
 namespace rechnado {
 
+class Announcer;
 struct BuiltWindow;
 struct LayoutSpec;
 
@@ -22,6 +23,9 @@ public:
     QPushButton *cancelButton() const { return m_cancelButton; }
     void setCancelButton(QPushButton *button) { m_cancelButton = button; }
 
+    // Tells a screen reader a message (results, a new mode) without moving the keyboard focus.
+    void announce(const QString &message);
+
 Q_SIGNALS:
     void closeBoxPressed();
 
@@ -32,6 +36,7 @@ protected:
 private:
     QPushButton *m_defaultButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
+    Announcer *m_announcer = nullptr;
 };
 
 // One window of the program: a single instance for the whole run.

@@ -1,5 +1,6 @@
 #include "app/layout.h"
 
+#include "app/accessibility.h"
 #include "app/controls.h"
 #include "app/form.h"
 #include "assets/assets.h"
@@ -85,8 +86,11 @@ void setColours(QWidget *widget, QPalette::ColorRole back, QPalette::ColorRole f
 QWidget *makeControl(const ControlSpec &row, QWidget *parent)
 {
     switch (row.kind) {
-    case Kind::Frame:
-        return new Frame(parent);
+    case Kind::Frame: {
+        auto *frame = new Frame(parent);
+        frame->setAccessibleName(text(row.caption));
+        return frame;
+    }
     case Kind::Label: {
         auto *label = new Label(parent);
         label->setTextFormat(Qt::PlainText);
@@ -245,6 +249,8 @@ void addControl(BuiltWindow &built, const ControlSpec &row)
     }
     if (row.accessibleName)
         control->setAccessibleName(text(row.accessibleName));
+    if (row.shortcut)
+        static_cast<Label *>(control)->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
     control->setFocusPolicy(focusPolicyFor(row));
     control->setEnabled(row.enabled);
     control->setVisible(row.visible);
@@ -307,6 +313,7 @@ void chainTabOrder(const BuiltWindow &built, std::span<const ControlSpec> contro
 BuiltWindow buildWindow(const LayoutSpec &layout)
 {
     installFontSubstitutions();
+    installAccessibility();
 
     BuiltWindow built;
     built.window = makeWindow(layout);

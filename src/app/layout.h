@@ -59,7 +59,8 @@ struct ControlSpec {
     int interval = 0; // timer, in milliseconds
     bool isDefault = false;
     bool isCancel = false;
-    bool onTop = false; // drawn in front of everything else in its container
+    bool onTop = false;             // drawn in front of everything else in its container
+    const char *shortcut = nullptr; // a label's key that clicks it, as "Ctrl+M"
 };
 
 struct LayoutSpec {

@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QValidator>
 
 namespace rechnado {
@@ -115,6 +117,31 @@ void AmountField::applyResultStyle()
     setFontSize(styles::kResultPoints);
     setBold(true);
     setLocked(true);
+}
+
+QRect AmountField::characterRect(int offset) const
+{
+    const QString shown = text();
+    if (offset < 0 || offset >= shown.size())
+        return {};
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    // The line edit keeps two pixels between its contents' edge and the text.
+    constexpr int kTextMargin = 2;
+    const QRect contents = style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                               .marginsRemoved(textMargins())
+                               .adjusted(kTextMargin, 0, -kTextMargin, 0);
+    const QFontMetrics metrics(font());
+    const int free = contents.width() - metrics.horizontalAdvance(shown);
+    int left = contents.left();
+    if (alignment() & Qt::AlignHCenter)
+        left += free / 2;
+    else if (alignment() & Qt::AlignRight)
+        left += free;
+    const QPoint topLeft(left + metrics.horizontalAdvance(shown.left(offset)),
+                         contents.top() + (contents.height() - metrics.height()) / 2);
+    return {mapToGlobal(topLeft), QSize(metrics.horizontalAdvance(shown.at(offset)), metrics.height())};
 }
 
 void AmountField::GotFocus()

@@ -56,6 +56,10 @@ public:
     // The rule that runs when the field gets the focus: the whole text selected.
     void GotFocus();
 
+    // Where a character of the text is drawn, in screen coordinates (for screen readers and
+    // magnifiers); empty beyond the text.
+    QRect characterRect(int offset) const;
+
 Q_SIGNALS:
     void clicked();
 

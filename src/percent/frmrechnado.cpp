@@ -82,7 +82,7 @@ constexpr ControlSpec kControls[] = {
      .caption = "Sparplan", .toolTip = "zum Sparplan-Modus", .tabIndex = 7},
     {.name = "lblVonZu", .kind = Kind::Label, .in = "fraEingabe", .left = 1320, .top = 3310, .width = 1215, .height = 290,
      .caption = kZuCaption, .toolTip = kZuToolTip, .font = {"MS Sans Serif", 9.75, true}, .back = styles::kModeGreen,
-     .fore = styles::kWindowText, .align = Align::Center, .border = true},
+     .fore = styles::kWindowText, .align = Align::Center, .border = true, .shortcut = "Ctrl+M"},
     {.name = "cmdAbout", .kind = Kind::Button, .in = "fraEingabe", .left = 2880, .top = 3300, .width = 795, .height = 315,
      .caption = "About", .toolTip = "Über...", .tabIndex = 10},
     {.name = "cmdNeu", .kind = Kind::Button, .left = 240, .top = 3660, .width = 795, .height = 315,
@@ -234,6 +234,7 @@ void frmRechnado::lblVonZu_Click()
     for (QWidget *w :
          std::initializer_list<QWidget *>{ui.txtLaufzeit, ui.txtZinssatz, ui.lblLaufzeit, ui.lblZinssatz})
         w->setEnabled(!toVon);
+    window()->announce(QStringLiteral("Modus ") + ui.lblVonZu->text());
 }
 
 void frmRechnado::showDifferenceDisplay(bool difference)
@@ -321,6 +322,7 @@ void frmRechnado::cmdBerechnen_Click()
             ProzCalc(outcome.change);
         if (outcome.callsDiffCalc)
             DiffCalc(outcome.difference);
+        announceResults(outcome.callsDiffCalc);
         return;
     }
 
@@ -338,6 +340,21 @@ void frmRechnado::cmdBerechnen_Click()
     }
     slot(w.field).isResult = true;
     DiffCalc(outcome.difference);
+    announceResults(true);
+}
+
+void frmRechnado::announceResults(bool difference)
+{
+    QStringList told;
+    for (const Field field :
+         {Field::Anlagebetrag, Field::Endbetrag, Field::Prozent, Field::Laufzeit, Field::Zinssatz}) {
+        const AmountSlot s = slot(field);
+        if (s.isResult)
+            told << s.field->accessibleName() + u' ' + s.field->text();
+    }
+    if (difference)
+        told << QStringLiteral("Differenz ") + ui.txtDiff->text();
+    window()->announce(told.join(QStringLiteral(", ")));
 }
 
 // The change and the difference come from the solver, which has checked that they are finite.

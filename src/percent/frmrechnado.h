@@ -9,7 +9,8 @@
 //     -> former results become wanted again; every field is read by the numeric test (fields/numbertext.h)
 //     -> solvePercent (percent/percentsolver.h) picks the one fitting row of fifteen and computes it
 //     -> each computed value is written in "0.00" in the result style (fields/amountfield.h);
-//        ProzCalc and DiffCalc show the change in percent and the difference, signed and coloured.
+//        ProzCalc and DiffCalc show the change in percent and the difference, signed and coloured
+//     -> announceResults tells a screen reader what was written (app/accessibility.h).
 // Everything the press needs is computed before anything is written, so an impossible input changes
 // nothing but what the press itself clears.
 
@@ -96,6 +97,9 @@ private:
     void ProzCalc(double change);
     void DiffCalc(double difference);
     void showResult(Field field, double value);
+    // Tells a screen reader what the press wrote: each result by its field's name, then the
+    // difference where the press showed one.
+    void announceResults(bool difference);
     void showDifferenceDisplay(bool difference);
     void setModeLook(bool von);
     void errorBox(const QString &text);

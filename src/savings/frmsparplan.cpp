@@ -211,8 +211,13 @@ void frmSparplan::cmdBerechnen_Click()
     ui.txtAbsGewinn->setText(formatFixed2(absGewinn));
     prozGewinn = out.prozGewinn;
     ui.txtProzGewinn->setText(formatFixed2(prozGewinn) + QStringLiteral("%"));
-    for (AmountField *result : {ui.txtAnlagesumme, ui.txtEndsumme, ui.txtAbsGewinn, ui.txtProzGewinn})
+    QStringList told;
+    for (AmountField *result : {ui.txtAnlagesumme, ui.txtEndsumme, ui.txtAbsGewinn, ui.txtProzGewinn}) {
         result->setEnabled(true);
+        told << result->accessibleName() + u' ' + result->text();
+    }
+    // A screen reader hears the results by their names; the focus stays where it is.
+    window()->announce(told.join(QStringLiteral(", ")));
 }
 
 void frmSparplan::cmdBack_Click()

@@ -5,7 +5,8 @@
 // Data path of a press of "Berechnen !":
 //   cmdBerechnen_Click -> clickBookkeeping (this window's own tomato walk and counter)
 //     -> the four inputs read by the numeric test -> solveSavings (savings/savingssolver.h)
-//     -> the four results in "0.00" and the result fields enabled, or one error box and no change.
+//     -> the four results in "0.00" and the result fields enabled, told to a screen reader, or one
+//        error box and no change.
 
 #include "app/form.h"
 #include "percent/tomatowalk.h"

@@ -93,6 +93,7 @@ private Q_SLOTS:
     void enter_presses_the_default_or_the_focused_button_and_esc_the_cancel_button();
     void timers_start_as_laid_out();
     void labels_name_their_fields();
+    void screen_readers_see_a_window_its_groups_and_hear_announcements();
     void a_wide_caption_wraps_in_its_font_and_only_a_long_word_shrinks();
     void close_box_of_the_last_window_ends_the_program();
     void registry_finds_windows_by_name_and_forgets_them();
@@ -227,6 +228,24 @@ void TestForm::labels_name_their_fields()
     form.show();
     QCOMPARE(child<QLabel>(form, "lblOver")->buddy(), child<QWidget>(form, "txtB"));
     QCOMPARE(child<QWidget>(form, "txtB")->accessibleName(), QStringLiteral("over"));
+}
+
+void TestForm::screen_readers_see_a_window_its_groups_and_hear_announcements()
+{
+    ProbeForm form;
+    form.show();
+    const QAccessibleInterface *window = QAccessible::queryAccessibleInterface(form.window());
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Probe"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(child<QWidget>(form, "fra"))->role(),
+             QAccessible::Grouping);
+    QWidget *focused = QApplication::focusWidget();
+    form.window()->announce(QStringLiteral("Betrag 2 119,00"));
+    auto *announcer = form.window()->findChild<Announcer *>();
+    QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->role(), QAccessible::Notification);
+    QCOMPARE(announced(form), QStringLiteral("Betrag 2 119,00"));
+    QVERIFY(announcer->isVisible() && announcer->size().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), focused);
 }
 
 void TestForm::a_wide_caption_wraps_in_its_font_and_only_a_long_word_shrinks()

@@ -1,10 +1,12 @@
 // The amount field as a user meets it: typing key by key, pasting whole, the typed length limit,
 // select-all on focus and the two looks.
+#include "app/accessibility.h"
 #include "app/translation.h"
 #include "fields/amountfield.h"
 #include "fields/styles.h"
 #include "support/typing.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
@@ -47,6 +49,7 @@ private:
 
 void TestAmountField::init()
 {
+    installAccessibility(); // before any field exists, as the program does
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     m_window = new QWidget;
     auto *layout = new QVBoxLayout(m_window);
@@ -247,6 +250,13 @@ void TestAmountField::tab_selects_the_whole_text()
     QTest::keyClick(m_first, Qt::Key_Tab);
     QVERIFY(m_field->hasFocus());
     QCOMPARE(m_field->selectedText(), QStringLiteral("100"));
+    // A screen reader is told the same, and the text's one attribute run covers all of it.
+    QAccessibleTextInterface *told = QAccessible::queryAccessibleInterface(m_field)->textInterface();
+    int start = -1, end = -1;
+    told->selection(0, &start, &end);
+    QCOMPARE(told->text(start, end), QStringLiteral("100"));
+    told->attributes(2, &start, &end);
+    QCOMPARE(QPair(start, end), QPair(0, 3));
     QTest::keyClicks(m_field, QStringLiteral("5"));
     QCOMPARE(m_field->text(), QStringLiteral("5"));
 }

@@ -32,6 +32,7 @@ private Q_SLOTS:
     void enter_in_any_field_presses_berechnen();
 
     void mode_label_switches_and_clears();
+    void mode_key_switches_from_any_field_and_is_spoken();
     void two_mode_clicks_return_to_zu_with_everything_cleared();
     void neu_after_von_returns_to_zu();
     void clock_reads_moment_mal_until_the_first_tick();
@@ -282,6 +283,22 @@ void TestFrmRechnado::mode_label_switches_and_clears()
     QCOMPARE(label("lblDiff")->text(), QStringLiteral("Datum / Uhrzeit"));
 }
 
+void TestFrmRechnado::mode_key_switches_from_any_field_and_is_spoken()
+{
+    enter("txtProzent", QStringLiteral("19"));
+    QTest::keyClick(field("txtProzent"), Qt::Key_M, Qt::ControlModifier);
+    QVERIFY(m_fx->program.rechnado.isVonMode());
+    QCOMPARE(field("txtProzent")->text(), QString());
+    QVERIFY(field("txtProzent")->hasFocus());
+    QCOMPARE(announced(m_fx->program.rechnado), QStringLiteral("Modus 1 von 2"));
+    // A screen reader reads the key in the label's description and can press the label itself.
+    QAccessibleInterface *mode = QAccessible::queryAccessibleInterface(label("lblVonZu"));
+    QVERIFY(mode->text(QAccessible::Description).endsWith(QStringLiteral(" Tastenkürzel: Strg+M")));
+    mode->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(m_fx->program.rechnado.isZuMode());
+    QCOMPARE(announced(m_fx->program.rechnado), QStringLiteral("Modus 1  zu  2"));
+}
+
 void TestFrmRechnado::two_mode_clicks_return_to_zu_with_everything_cleared()
 {
     fill({QStringLiteral("100"), QString(), QStringLiteral("19")});
@@ -454,10 +471,15 @@ void TestFrmRechnado::press_shows_results()
     press();
 
     QCOMPARE(texts(), expected);
+    // A screen reader hears each result of a press that computes, by its field's name.
+    const QString told = box.isEmpty() ? announced(m_fx->program.rechnado) : QString();
     for (int i = 0; i < 5; ++i) {
         const bool computed = expected[i] != (i < input.size() ? input[i] : QString());
         QVERIFY2(inResultStyle(field(kAmountFields[i])) == computed, kAmountFields[i]);
+        const QString result = field(kAmountFields[i])->accessibleName() + u' ' + expected[i];
+        QVERIFY2(told.contains(result) == (computed && box.isEmpty()), qPrintable(told));
     }
+    QCOMPARE(told.endsWith(QStringLiteral("Differenz ") + diff), box.isEmpty() && !diff.isEmpty());
     QCOMPARE(field("txtDiff")->isVisible(), !diff.isEmpty());
     QCOMPARE(field("txtDiff")->text(), diff);
     if (!diff.isEmpty()) {

@@ -250,6 +250,9 @@ void TestFrmSparplan::worked_examples()
     QCOMPARE(results(), expected);
     for (const char *name : kResults)
         QVERIFY(field(name)->isEnabled());
+    QCOMPARE(announced(m_fx->program.sparplan),
+             QStringLiteral("Anlagesumme %1, Endsumme %2, Gewinn (abs.) %3, Gewinn (%) %4")
+                 .arg(expected[0], expected[1], expected[2], expected[3]));
     QVERIFY(m_fx->platform.boxes.isEmpty());
 }
 

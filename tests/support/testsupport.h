@@ -1,6 +1,7 @@
 #pragma once
 
 #include "about/frmabout.h"
+#include "app/accessibility.h"
 #include "app/modglobals.h"
 #include "app/platform.h"
 #include "app/translation.h"
@@ -9,6 +10,7 @@
 #include "savings/frmsparplan.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -168,6 +170,13 @@ template <typename T> T *control(const Form &form, const char *name)
     if (!form.window())
         return nullptr;
     return form.window()->findChild<T *>(QString::fromLatin1(name));
+}
+
+// The last message a window told a screen reader; empty if none.
+inline QString announced(const Form &form)
+{
+    const Announcer *announcer = form.window() ? form.window()->findChild<Announcer *>() : nullptr;
+    return announcer ? announcer->accessibleName() : QString();
 }
 
 // What a label, a button or a text field shows.
