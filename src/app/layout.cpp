@@ -25,7 +25,7 @@ QTimer *BuiltWindow::timer(const char *name) const
 namespace {
 
 // The faces the layouts name, mapped to free fonts of the same metrics where the system lacks them.
-// Windows has them all.
+// Windows has them all (see faceName).
 void installFontSubstitutions()
 {
 #ifndef Q_OS_WIN
@@ -48,11 +48,23 @@ QString text(const char *utf8)
     return utf8 ? QString::fromUtf8(utf8) : QString();
 }
 
+// On Windows "MS Sans Serif" is a bitmap font, which Qt draws unsmoothed at some sizes and swaps for
+// Arial at others; every Windows since 2000 has its TrueType successor, "Microsoft Sans Serif".
+QString faceName(const char *face)
+{
+    QString name = QString::fromLatin1(face);
+#ifdef Q_OS_WIN
+    if (name == u"MS Sans Serif")
+        return QStringLiteral("Microsoft Sans Serif");
+#endif
+    return name;
+}
+
 QFont fontFor(const FontSpec &wanted, const QFont &inherited)
 {
     if (!wanted.face)
         return inherited;
-    QFont font(QString::fromLatin1(wanted.face));
+    QFont font(faceName(wanted.face));
     font.setPointSizeF(wanted.points);
     font.setBold(wanted.bold);
     font.setUnderline(wanted.underline);
