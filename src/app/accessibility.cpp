@@ -26,7 +26,8 @@ public:
             return label()->text();
         QString text = QAccessibleWidget::text(kind);
         if (kind == QAccessible::Description && !label()->shortcut().isEmpty())
-            text += QStringLiteral(" Tastenkürzel: ") + label()->shortcut().toString(QKeySequence::NativeText);
+            text +=
+                QStringLiteral(" Tastenkürzel: ") + label()->shortcut().toString(QKeySequence::NativeText);
         return text;
     }
 
@@ -116,7 +117,8 @@ public:
     // The text.
     QString text(int startOffset, int endOffset) const override
     {
-        return startOffset > endOffset ? QString() : field()->text().mid(startOffset, endOffset - startOffset);
+        return startOffset > endOffset ? QString()
+                                       : field()->text().mid(startOffset, endOffset - startOffset);
     }
     int characterCount() const override { return static_cast<int>(field()->text().size()); }
     QString attributes(int offset, int *startOffset, int *endOffset) const override
