@@ -238,15 +238,15 @@ Announcer::Announcer(QWidget *parent)
 
 void Announcer::announce(const QString &message)
 {
+    setAccessibleName(message);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent event(parentWidget(), message);
     QAccessible::updateAccessibility(&event);
 #else
     // Qt 6.4 has no announcement. A screen reader tells a notification the moment it appears,
     // whatever has the focus (Orca speaks an object of the notification role when it becomes
-    // showing: its role and its name). So the message becomes this notification's name, and the
+    // showing: its role and its name). So the message is this notification's name, and the
     // notification appears anew; having no size, it shows nothing on the screen.
-    setAccessibleName(message);
     hide();
     show();
 #endif
