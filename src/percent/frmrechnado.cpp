@@ -313,34 +313,31 @@ void frmRechnado::cmdBerechnen_Click()
         break;
     }
 
-    if (!outcome.von) {
+    if (outcome.von) {
+        // A von row computes one value: shown and enabled first, judged second.
+        const PercentOutcome::Written &w = outcome.written.front();
+        showResult(w.field, w.value);
+        slot(w.field).field->setEnabled(true);
+        if (outcome.shareTooLarge) {
+            errorBox(QStringLiteral("Sie wollen einen größeren Anteil von einem kleineren berechnen !"));
+            return;
+        }
+        if (w.field == Field::Prozent) {
+            ui.txtProzent->setText(formatSigned(prozent) + QStringLiteral("%"));
+            ui.txtProzent->setForeColour(prozent > 0 ? styles::green() : styles::red());
+        }
+        slot(w.field).isResult = true;
+    } else {
         for (const PercentOutcome::Written &w : outcome.written) {
             showResult(w.field, w.value);
             slot(w.field).isResult = true;
         }
         if (outcome.callsProzCalc)
             ProzCalc(outcome.change);
-        if (outcome.callsDiffCalc)
-            DiffCalc(outcome.difference);
-        announceResults(outcome.callsDiffCalc);
-        return;
     }
-
-    // A von row computes one value: shown and enabled first, judged second.
-    const PercentOutcome::Written &w = outcome.written.front();
-    showResult(w.field, w.value);
-    slot(w.field).field->setEnabled(true);
-    if (outcome.shareTooLarge) {
-        errorBox(QStringLiteral("Sie wollen einen größeren Anteil von einem kleineren berechnen !"));
-        return;
-    }
-    if (w.field == Field::Prozent) {
-        ui.txtProzent->setText(formatSigned(prozent) + QStringLiteral("%"));
-        ui.txtProzent->setForeColour(prozent > 0 ? styles::green() : styles::red());
-    }
-    slot(w.field).isResult = true;
-    DiffCalc(outcome.difference);
-    announceResults(true);
+    if (outcome.callsDiffCalc)
+        DiffCalc(outcome.difference);
+    announceResults(outcome.callsDiffCalc);
 }
 
 void frmRechnado::announceResults(bool difference)
