@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -52,37 +53,41 @@ std::optional<QString> canonical(const QString &text, const QLocale &locale)
     return out;
 }
 
-// The decimal digits of a value of at least 0, as "ddd.ddd".
-// Below 1e13 a double carries 15 significant digits, and they reach beyond the cents: the digits a
-// person reads off the value are those 15, so 2.675, stored as 2.67499999..., reads as 2.675. From
-// 1e13 on, the 15 digits stop short of the cents; there the exact value is taken, whose fraction
-// never has more than nine digits, since such a double is a whole multiple of 2^-9.
-std::string decimalDigits(double magnitude)
+// The exact decimal digits of a finite value of at least 0, as "ddd.ddd". A double is a whole
+// multiple of a power of two, so its decimal expansion ends: below 2^52 it has as many decimals as
+// that power of two has negative exponent.
+std::string exactDigits(double magnitude)
 {
-    std::array<char, 400> buffer{};
-    char *const first = buffer.data();
-    char *const last = first + buffer.size();
-    if (magnitude >= 1e13)
-        return {first, std::to_chars(first, last, magnitude, std::chars_format::fixed, 9).ptr};
-    // d.dddddddddddddde±dd: 15 significant digits and the power of ten of the first.
-    const char *end = std::to_chars(first, last, magnitude, std::chars_format::scientific, 14).ptr;
-    const std::string_view text(first, end);
-    const std::size_t e = text.find('e');
-    const int exponent = std::stoi(std::string(text.substr(e + 1)));
-    std::string digits = std::string(text.substr(0, 1)) + std::string(text.substr(2, e - 2));
-    if (exponent < 0)
-        return "0." + std::string(std::size_t(-exponent - 1), '0') + digits;
-    return digits.substr(0, std::size_t(exponent) + 1) + '.' + digits.substr(std::size_t(exponent) + 1);
+    std::array<char, 1500> buffer{};
+    const int decimals = magnitude == 0.0 ? 0 : std::clamp(52 - std::ilogb(magnitude), 0, 1074);
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                   std::chars_format::fixed, decimals)
+                         .ptr;
+    std::string digits(buffer.data(), end);
+    if (digits.find('.') == std::string::npos)
+        digits += '.';
+    return digits;
 }
 
-// "ddd.ddd" rounded to two decimals, a tie at the half cent going up (the sign is written apart, so
-// this is away from zero).
-std::string roundToCents(std::string digits)
+// The exact digits of a value of at least 0 rounded to the cent. Below the half cent it goes down,
+// above it up, and at it, or within two units in the last place of the noise, up (away from zero,
+// since the sign is written apart).
+std::string roundToCents(double magnitude, double noise)
 {
+    std::string digits = exactDigits(magnitude);
     const std::size_t point = digits.find('.');
-    digits.resize(std::max(digits.size(), point + 4), '0');
-    const bool up = digits[point + 3] >= '5';
+    digits.resize(std::max(digits.size(), point + 3), '0');
+    // The part beyond the cents, as a fraction of a cent in [0, 1).
+    const std::string rest = digits.substr(point + 3);
     digits.resize(point + 3);
+    if (rest.find_first_not_of('0') == std::string::npos)
+        return digits;
+    double fraction = 0;
+    const std::string beyond = "0." + rest.substr(0, 40);
+    std::from_chars(beyond.data(), beyond.data() + beyond.size(), fraction);
+    constexpr double kTieUnits = 2;
+    const double unit = std::nextafter(noise, std::numeric_limits<double>::infinity()) - noise;
+    const bool up = fraction >= 0.5 || (0.5 - fraction) / 100 <= kTieUnits * unit;
     for (std::size_t i = digits.size(); up && i-- > 0;) {
         if (digits[i] == '.')
             continue;
@@ -174,10 +179,12 @@ QString reducePastedNumber(const QString &pasted, const QLocale &locale)
     return isNumeric(text, locale) ? text : pasted;
 }
 
-QString formatFixed2(double value, const QLocale &locale)
+QString formatFixed2(double value, const QLocale &locale, double noise)
 {
     Q_ASSERT(std::isfinite(value));
-    const std::string cents = roundToCents(decimalDigits(std::fabs(value)));
+    const double magnitude = std::fabs(value);
+    const std::string cents =
+        roundToCents(magnitude, std::isfinite(noise) ? std::max(noise, magnitude) : magnitude);
     // Digits and "-" as a keyboard types them, so that whatever is written can be typed or pasted
     // back into a field; only the decimal separator is the locale's. "-0,00" tells the user nothing
     // that "0,00" does not.
@@ -187,9 +194,9 @@ QString formatFixed2(double value, const QLocale &locale)
     return minus ? u'-' + text : text;
 }
 
-QString formatSigned(double value, const QLocale &locale)
+QString formatSigned(double value, const QLocale &locale, double noise)
 {
-    const QString text = formatFixed2(value, locale);
+    const QString text = formatFixed2(value, locale, noise);
     return value > 0 ? QStringLiteral("+") + text : text;
 }
 

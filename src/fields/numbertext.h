@@ -29,14 +29,16 @@ void readField(const QString &text, double &variable, const QLocale &locale = QL
 QString reducePastedNumber(const QString &pasted, const QLocale &locale = QLocale());
 
 // The pattern "0.00": "-" for negative values under every locale, no grouping, the locale's decimal
-// separator, exactly two decimals, rounded as a person rounds the number read off the value (to 15
-// significant digits, what a double carries): a half cent goes away from zero, so 2,675 is 2,68
-// although the double holds 2,67499.... A negative value that rounds to zero is written without its
-// sign. Only finite values are written.
-QString formatFixed2(double value, const QLocale &locale = QLocale());
+// separator, exactly two decimals: the cent of the exact result, a half cent going away from zero.
+// A double rarely holds a half cent exactly (2,675 is stored as 2,67499...), so a value counts as a
+// half cent when it lies within two units in the last place of one, measured on the size of the
+// numbers it was computed from (noise; see CheckedReal): 1,515 - 1,50 carries the noise of 1,515.
+// Any other value is written as the cent nearest to its own value. A negative value that rounds to
+// zero is written without its sign. Only finite values are written.
+QString formatFixed2(double value, const QLocale &locale = QLocale(), double noise = 0.0);
 
 // A change or difference: "0.00" with a leading "+" when the value is greater than 0. The sign
 // follows the unrounded value, so a tiny increase shows as "+0,00".
-QString formatSigned(double value, const QLocale &locale = QLocale());
+QString formatSigned(double value, const QLocale &locale = QLocale(), double noise = 0.0);
 
 } // namespace rechnado

@@ -9,42 +9,75 @@ namespace rechnado {
 // logarithm of zero or of a negative number, a negative base raised to a fractional power, or a
 // value beyond the range of a double. Such a value stays not finite through every later operation,
 // so a formula can be written as it reads and judged once at the end.
+//
+// It also carries its noise: the size of the numbers it was computed from, as a bound of how far
+// rounding may have moved it (in units of the double's precision). A typed number and a constant
+// start with their own size; every operation adds what its operands' noise does to the result, and
+// its own rounding. 1,515 - 1,50 is 0,015 with the noise of 1,515, not of 0,015: the written cent
+// judges a half cent by it (see formatFixed2).
 class CheckedReal {
 public:
     constexpr CheckedReal(double value = 0.0) // NOLINT(google-explicit-constructor): reads as a number
         : m_value(value)
+        , m_noise(value < 0 ? -value : value)
     {}
 
     constexpr double value() const { return m_value; }
+    constexpr double noise() const { return m_noise; }
     bool isFinite() const { return std::isfinite(m_value); }
 
-    friend CheckedReal operator+(CheckedReal a, CheckedReal b) { return checked(a.m_value + b.m_value); }
-    friend CheckedReal operator-(CheckedReal a, CheckedReal b) { return checked(a.m_value - b.m_value); }
-    friend CheckedReal operator*(CheckedReal a, CheckedReal b) { return checked(a.m_value * b.m_value); }
+    friend CheckedReal operator+(CheckedReal a, CheckedReal b)
+    {
+        return checked(a.m_value + b.m_value, a.m_noise + b.m_noise);
+    }
+    friend CheckedReal operator-(CheckedReal a, CheckedReal b)
+    {
+        return checked(a.m_value - b.m_value, a.m_noise + b.m_noise);
+    }
+    friend CheckedReal operator*(CheckedReal a, CheckedReal b)
+    {
+        return checked(a.m_value * b.m_value,
+                       std::fabs(b.m_value) * a.m_noise + std::fabs(a.m_value) * b.m_noise);
+    }
     friend CheckedReal operator/(CheckedReal a, CheckedReal b)
     {
         if (b.m_value == 0.0)
             return invalid();
-        return checked(a.m_value / b.m_value);
+        const double r = a.m_value / b.m_value;
+        return checked(r, (a.m_noise + std::fabs(r) * b.m_noise) / std::fabs(b.m_value));
     }
     friend CheckedReal pow(CheckedReal base, CheckedReal exponent)
     {
         if (!base.isFinite() || !exponent.isFinite())
             return invalid();
-        return checked(std::pow(base.m_value, exponent.m_value));
+        const double r = std::pow(base.m_value, exponent.m_value);
+        const double spread = base.m_value == 0.0
+                                  ? 0.0
+                                  : std::fabs(exponent.m_value) * base.m_noise / std::fabs(base.m_value) +
+                                        std::fabs(std::log(std::fabs(base.m_value))) * exponent.m_noise;
+        return checked(r, std::fabs(r) * spread);
     }
     friend CheckedReal ln(CheckedReal x)
     {
         if (!(x.m_value > 0.0) || !x.isFinite())
             return invalid();
-        return checked(std::log(x.m_value));
+        return checked(std::log(x.m_value), x.m_noise / x.m_value);
     }
 
 private:
+    constexpr CheckedReal(double value, double noise)
+        : m_value(value)
+        , m_noise(noise)
+    {}
     static constexpr CheckedReal invalid() { return {std::numeric_limits<double>::quiet_NaN()}; }
-    static CheckedReal checked(double v) { return std::isfinite(v) ? CheckedReal(v) : invalid(); }
+    // The result's own rounding is one more unit of its size.
+    static CheckedReal checked(double v, double carried)
+    {
+        return std::isfinite(v) ? CheckedReal(v, carried + std::fabs(v)) : invalid();
+    }
 
     double m_value;
+    double m_noise;
 };
 
 } // namespace rechnado

@@ -266,12 +266,13 @@ void frmRechnado::errorBox(const QString &text)
     platform().messageBox(meldung, QStringLiteral("Fehler !"), MsgIcon::Information, MsgButtons::Ok);
 }
 
-void frmRechnado::showResult(Field field, double v)
+void frmRechnado::showResult(const PercentOutcome::Written &written)
 {
-    const AmountSlot s = slot(field);
-    s.value = v;
-    const bool percent = field == Field::Prozent || field == Field::Zinssatz;
-    s.field->setText(formatFixed2(v) + (percent ? QStringLiteral("%") : QString()));
+    const AmountSlot s = slot(written.field);
+    s.value = written.value;
+    const bool percent = written.field == Field::Prozent || written.field == Field::Zinssatz;
+    s.field->setText(formatFixed2(written.value, QLocale(), written.noise) +
+                     (percent ? QStringLiteral("%") : QString()));
     s.field->applyResultStyle();
 }
 
@@ -316,27 +317,27 @@ void frmRechnado::cmdBerechnen_Click()
     if (outcome.von) {
         // A von row computes one value: shown and enabled first, judged second.
         const PercentOutcome::Written &w = outcome.written.front();
-        showResult(w.field, w.value);
+        showResult(w);
         slot(w.field).field->setEnabled(true);
         if (outcome.shareTooLarge) {
             errorBox(QStringLiteral("Sie wollen einen größeren Anteil von einem kleineren berechnen !"));
             return;
         }
         if (w.field == Field::Prozent) {
-            ui.txtProzent->setText(formatSigned(prozent) + QStringLiteral("%"));
+            ui.txtProzent->setText(formatSigned(prozent, QLocale(), w.noise) + QStringLiteral("%"));
             ui.txtProzent->setForeColour(prozent > 0 ? styles::green() : styles::red());
         }
         slot(w.field).isResult = true;
     } else {
         for (const PercentOutcome::Written &w : outcome.written) {
-            showResult(w.field, w.value);
+            showResult(w);
             slot(w.field).isResult = true;
         }
         if (outcome.callsProzCalc)
-            ProzCalc(outcome.change);
+            ProzCalc(outcome.change, outcome.changeNoise);
     }
     if (outcome.callsDiffCalc)
-        DiffCalc(outcome.difference);
+        DiffCalc(outcome.difference, outcome.differenceNoise);
     announceResults(outcome.callsDiffCalc);
 }
 
@@ -355,20 +356,20 @@ void frmRechnado::announceResults(bool difference)
 }
 
 // The change and the difference come from the solver, which has checked that they are finite.
-void frmRechnado::ProzCalc(double change)
+void frmRechnado::ProzCalc(double change, double noise)
 {
     ui.txtProzent->applyResultStyle();
     ui.txtProzent->setEnabled(true);
     prozent = change;
-    ui.txtProzent->setText(formatSigned(prozent) + QStringLiteral("%"));
+    ui.txtProzent->setText(formatSigned(prozent, QLocale(), noise) + QStringLiteral("%"));
     ui.txtProzent->setForeColour(prozent > 0 ? styles::green() : styles::red());
     prozentIsResult = true;
 }
 
-void frmRechnado::DiffCalc(double difference)
+void frmRechnado::DiffCalc(double difference, double noise)
 {
     differenz = difference;
-    ui.txtDiff->setText(formatSigned(differenz));
+    ui.txtDiff->setText(formatSigned(differenz, QLocale(), noise));
     ui.txtDiff->setForeColour(differenz > 0 ? styles::green() : styles::red());
     showDifferenceDisplay(true);
 }

@@ -94,9 +94,10 @@ private:
     };
     static const SlotMembers &membersOf(Field field);
 
-    void ProzCalc(double change);
-    void DiffCalc(double difference);
-    void showResult(Field field, double value);
+    // The change in percent and the difference, each with the noise it carries.
+    void ProzCalc(double change, double noise);
+    void DiffCalc(double difference, double noise);
+    void showResult(const PercentOutcome::Written &written);
     // Tells a screen reader what the press wrote: each result by its field's name, then the
     // difference where the press showed one.
     void announceResults(bool difference);

@@ -71,14 +71,9 @@ struct Formulas {
 
 // Betrag 2 against Betrag 1 in percent (multiply first, then divide, then subtract), and Betrag 2
 // less Betrag 1; NaN where there is no finite result.
-double percentChange(double anlagebetrag, double endbetrag)
+CheckedReal percentChange(CheckedReal anlagebetrag, CheckedReal endbetrag)
 {
-    return (CheckedReal(endbetrag) * 100 / anlagebetrag - 100).value();
-}
-
-double difference(double anlagebetrag, double endbetrag)
-{
-    return (CheckedReal(endbetrag) - anlagebetrag).value();
+    return endbetrag * 100 / anlagebetrag - 100;
 }
 
 } // namespace
@@ -158,12 +153,16 @@ PercentOutcome solvePercent(const PercentValues &values, bool vonMode)
     bool finite =
         std::all_of(computed.begin(), computed.end(), [](const auto &c) { return c.second.isFinite(); });
     if (out.callsProzCalc) {
-        out.change = percentChange(f.anlagebetrag.value(), f.endbetrag.value());
-        finite = finite && std::isfinite(out.change);
+        const CheckedReal change = percentChange(f.anlagebetrag, f.endbetrag);
+        out.change = change.value();
+        out.changeNoise = change.noise();
+        finite = finite && change.isFinite();
     }
     if (out.callsDiffCalc) {
-        out.difference = difference(f.anlagebetrag.value(), f.endbetrag.value());
-        finite = finite && std::isfinite(out.difference);
+        const CheckedReal difference = f.endbetrag - f.anlagebetrag;
+        out.difference = difference.value();
+        out.differenceNoise = difference.noise();
+        finite = finite && difference.isFinite();
     }
     if (!finite) {
         out.kind = PercentOutcome::Kind::NotComputable;
@@ -172,7 +171,7 @@ PercentOutcome solvePercent(const PercentValues &values, bool vonMode)
     }
     out.kind = PercentOutcome::Kind::Solved;
     for (const auto &[field, value] : computed)
-        out.written.push_back({field, value.value()});
+        out.written.push_back({field, value.value(), value.noise()});
     return out;
 }
 

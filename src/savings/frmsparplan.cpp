@@ -204,13 +204,13 @@ void frmSparplan::cmdBerechnen_Click()
     }
 
     anlagesumme = out.anlagesumme;
-    ui.txtAnlagesumme->setText(formatFixed2(anlagesumme));
+    ui.txtAnlagesumme->setText(formatFixed2(anlagesumme, QLocale(), out.anlagesummeNoise));
     endsumme = out.endsumme;
-    ui.txtEndsumme->setText(formatFixed2(endsumme));
+    ui.txtEndsumme->setText(formatFixed2(endsumme, QLocale(), out.endsummeNoise));
     absGewinn = out.absGewinn;
-    ui.txtAbsGewinn->setText(formatFixed2(absGewinn));
+    ui.txtAbsGewinn->setText(formatFixed2(absGewinn, QLocale(), out.absGewinnNoise));
     prozGewinn = out.prozGewinn;
-    ui.txtProzGewinn->setText(formatFixed2(prozGewinn) + QStringLiteral("%"));
+    ui.txtProzGewinn->setText(formatFixed2(prozGewinn, QLocale(), out.prozGewinnNoise) + QStringLiteral("%"));
     QStringList told;
     for (AmountField *result : {ui.txtAnlagesumme, ui.txtEndsumme, ui.txtAbsGewinn, ui.txtProzGewinn}) {
         result->setEnabled(true);

@@ -45,6 +45,10 @@ SavingsOutcome solveSavings(const SavingsInputs &in)
     out.endsumme = endsumme.value();
     out.absGewinn = absGewinn.value();
     out.prozGewinn = prozGewinn.value();
+    out.anlagesummeNoise = anlagesumme.noise();
+    out.endsummeNoise = endsumme.noise();
+    out.absGewinnNoise = absGewinn.noise();
+    out.prozGewinnNoise = prozGewinn.noise();
     return out;
 }
 

@@ -28,6 +28,11 @@ struct SavingsOutcome {
     double endsumme = 0;    // balance at the end of the term
     double absGewinn = 0;   // endsumme - anlagesumme
     double prozGewinn = 0;  // the gain in percent of anlagesumme
+    // The noise each result carries (see CheckedReal), for the written cent.
+    double anlagesummeNoise = 0;
+    double endsummeNoise = 0;
+    double absGewinnNoise = 0;
+    double prozGewinnNoise = 0;
 };
 
 constexpr int kMaxDeposits = 32767;

@@ -146,6 +146,8 @@ void TestNumberText::writes_two_decimals_without_grouping_data()
     QTest::newRow("de tie carries into the units") << de << 9.995 << "10,00";
     QTest::newRow("de beyond 15 digits the value's own cents") << de << 12345678901234.56 << "12345678901234,56";
     QTest::newRow("ch tie") << localeNamed("de_CH") << 1.005 << "1.01";
+    QTest::newRow("de exact tie beyond a billion") << de << 1234568359567.125 << "1234568359567,13";
+    QTest::newRow("de near a tie, rounded once") << de << 101056248487.3045 << "101056248487,30";
     // clang-format on
 }
 

@@ -428,6 +428,14 @@ void TestFrmRechnado::press_shows_results_data()
                                                << "+0,18" << "black" << "";
     QTest::newRow("half cent of interest rounds up") << false << L{"100,50", "", "1"}
                                                      << L{"100,50", "101,51", "1", "", ""} << "+1,01" << "black" << "";
+    QTest::newRow("exact tie beyond a billion") << false << L{"1234567,125", "", "100000000"}
+        << L{"1234567,125", "1234568359567,13", "100000000", "", ""} << "+1234567125000,00" << "black" << "";
+    QTest::newRow("no second rounding") << false << L{"89867717641", "", "12,45"}
+        << L{"89867717641", "101056248487,30", "12,45", "", ""} << "+11188530846,30" << "black" << "";
+    QTest::newRow("difference of a half cent") << false << L{"1,50", "", "1"} << L{"1,50", "1,52", "1", "", ""}
+        << "+0,02" << "black" << "";
+    QTest::newRow("difference reads as the amounts") << false << L{"9,50", "", "7"} << L{"9,50", "10,17", "7", "", ""}
+        << "+0,67" << "black" << "";
     QTest::newRow("von half cent") << true << L{"", "100,50", "1"} << L{"1,01", "100,50", "1", "", ""} << "+99,50"
                                    << "black" << "";
     QTest::newRow("von share") << true << L{"50", "200"} << L{"50", "200", "+25,00%", "", ""} << "+150,00" << "green"
