@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -10,11 +11,12 @@ namespace rechnado {
 // value beyond the range of a double. Such a value stays not finite through every later operation,
 // so a formula can be written as it reads and judged once at the end.
 //
-// It also carries its noise: the size of the numbers it was computed from, as a bound of how far
-// rounding may have moved it (in units of the double's precision). A typed number and a constant
-// start with their own size; every operation adds what its operands' noise does to the result, and
-// its own rounding. 1,515 - 1,50 is 0,015 with the noise of 1,515, not of 0,015: the written cent
-// judges a half cent by it (see formatFixed2).
+// It also carries its noise: the size of the numbers it was computed from, whose last places the
+// rounding of a double may have moved. A typed number and a constant start with their own size; an
+// operation's result takes the largest of its own size and what its operands' noise becomes
+// through it. 1,515 - 1,50 is 0,015 with the noise of 1,515, not of 0,015, and 119 / (1 - 0,995)
+// carries the noise of 1 grown two hundredfold: the written cent judges a half cent by it (see
+// formatFixed2).
 class CheckedReal {
 public:
     constexpr CheckedReal(double value = 0.0) // NOLINT(google-explicit-constructor): reads as a number
@@ -28,33 +30,33 @@ public:
 
     friend CheckedReal operator+(CheckedReal a, CheckedReal b)
     {
-        return checked(a.m_value + b.m_value, a.m_noise + b.m_noise);
+        return checked(a.m_value + b.m_value, std::max(a.m_noise, b.m_noise));
     }
     friend CheckedReal operator-(CheckedReal a, CheckedReal b)
     {
-        return checked(a.m_value - b.m_value, a.m_noise + b.m_noise);
+        return checked(a.m_value - b.m_value, std::max(a.m_noise, b.m_noise));
     }
     friend CheckedReal operator*(CheckedReal a, CheckedReal b)
     {
         return checked(a.m_value * b.m_value,
-                       std::fabs(b.m_value) * a.m_noise + std::fabs(a.m_value) * b.m_noise);
+                       std::max(std::fabs(b.m_value) * a.m_noise, std::fabs(a.m_value) * b.m_noise));
     }
     friend CheckedReal operator/(CheckedReal a, CheckedReal b)
     {
         if (b.m_value == 0.0)
             return invalid();
         const double r = a.m_value / b.m_value;
-        return checked(r, (a.m_noise + std::fabs(r) * b.m_noise) / std::fabs(b.m_value));
+        return checked(r, std::max(a.m_noise, std::fabs(r) * b.m_noise) / std::fabs(b.m_value));
     }
     friend CheckedReal pow(CheckedReal base, CheckedReal exponent)
     {
         if (!base.isFinite() || !exponent.isFinite())
             return invalid();
         const double r = std::pow(base.m_value, exponent.m_value);
-        const double spread = base.m_value == 0.0
-                                  ? 0.0
-                                  : std::fabs(exponent.m_value) * base.m_noise / std::fabs(base.m_value) +
-                                        std::fabs(std::log(std::fabs(base.m_value))) * exponent.m_noise;
+        const double x = std::fabs(base.m_value);
+        const double spread = x == 0.0 ? 0.0
+                                       : std::max(std::fabs(exponent.m_value) * base.m_noise / x,
+                                                  std::fabs(std::log(x)) * exponent.m_noise);
         return checked(r, std::fabs(r) * spread);
     }
     friend CheckedReal ln(CheckedReal x)
@@ -70,10 +72,10 @@ private:
         , m_noise(noise)
     {}
     static constexpr CheckedReal invalid() { return {std::numeric_limits<double>::quiet_NaN()}; }
-    // The result's own rounding is one more unit of its size.
+    // A result is at least as noisy as its own size.
     static CheckedReal checked(double v, double carried)
     {
-        return std::isfinite(v) ? CheckedReal(v, carried + std::fabs(v)) : invalid();
+        return std::isfinite(v) ? CheckedReal(v, std::max(carried, std::fabs(v))) : invalid();
     }
 
     double m_value;

@@ -64,7 +64,7 @@ def doubles(rng):
 
 
 # -- The fifteen rows from typed numbers, computed exactly, with the noise each value carries: the
-#    size of the numbers it is computed from, which is what the double may have been moved by.
+#    size of the numbers it is computed from, whose last places rounding may have moved.
 
 class Num:
     def __init__(self, value, noise=None):
@@ -72,29 +72,29 @@ class Num:
         self.n = abs(float(self.v)) if noise is None else noise
 
     def _r(self, v, carried):
-        return Num(v, carried + abs(float(v)))
+        return Num(v, max(carried, abs(float(v))))
 
     def __add__(self, o):
         o = lift(o)
-        return self._r(self.v + o.v, self.n + o.n)
+        return self._r(self.v + o.v, max(self.n, o.n))
 
     def __sub__(self, o):
         o = lift(o)
-        return self._r(self.v - o.v, self.n + o.n)
+        return self._r(self.v - o.v, max(self.n, o.n))
 
     def __mul__(self, o):
         o = lift(o)
-        return self._r(self.v * o.v, abs(float(o.v)) * self.n + abs(float(self.v)) * o.n)
+        return self._r(self.v * o.v, max(abs(float(o.v)) * self.n, abs(float(self.v)) * o.n))
 
     def __truediv__(self, o):
         o = lift(o)
         r = self.v / o.v
-        return self._r(r, (self.n + abs(float(r)) * o.n) / abs(float(o.v)))
+        return self._r(r, max(self.n, abs(float(r)) * o.n) / abs(float(o.v)))
 
     def __pow__(self, o):
         o = lift(o)
         r = self.v**o.v
-        spread = abs(float(o.v)) * self.n / abs(float(self.v)) + abs(float(self.v.ln())) * o.n
+        spread = max(abs(float(o.v)) * self.n / abs(float(self.v)), abs(float(self.v.ln())) * o.n)
         return self._r(r, abs(float(r)) * spread)
 
     def ln(self):
