@@ -121,10 +121,10 @@ public:
                                        : field()->text().mid(startOffset, endOffset - startOffset);
     }
     int characterCount() const override { return static_cast<int>(field()->text().size()); }
-    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    QString attributes(int /*offset*/, int *startOffset, int *endOffset) const override
     {
         *startOffset = 0;
-        *endOffset = std::max(characterCount(), offset);
+        *endOffset = characterCount();
         return {};
     }
     QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int *startOffset,
@@ -145,7 +145,11 @@ public:
 
     // Caret and selection.
     int cursorPosition() const override { return field()->cursorPosition(); }
-    void setCursorPosition(int position) override { field()->setCursorPosition(position); }
+    void setCursorPosition(int position) override
+    {
+        if (inText(position))
+            field()->setCursorPosition(position);
+    }
     int selectionCount() const override { return field()->hasSelectedText() ? 1 : 0; }
     void selection(int index, int *startOffset, int *endOffset) const override
     {
@@ -163,7 +167,7 @@ public:
     }
     void setSelection(int index, int startOffset, int endOffset) override
     {
-        if (index == 0)
+        if (index == 0 && inText(startOffset) && inText(endOffset))
             field()->setSelection(startOffset, endOffset - startOffset);
     }
 
@@ -179,22 +183,26 @@ public:
         field()->setCursorPosition(startIndex);
     }
 
-    // Editing by a screen reader's hand goes through the field's filter and length rule, as
-    // typing does.
-    void deleteText(int startOffset, int endOffset) override { replaceText(startOffset, endOffset, {}); }
+    // Editing by a screen reader's hand: a single character goes in as a typed one, through the
+    // field's filter and length rule; more is a paste (a screen reader's paste inserts the
+    // clipboard's text), reduced to the number it stands for or refused whole. Offsets outside
+    // the text change nothing.
+    void deleteText(int startOffset, int endOffset) override
+    {
+        field()->replaceRange(startOffset, endOffset, {}, AmountField::Arrives::Typed);
+    }
     void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
     void replaceText(int startOffset, int endOffset, const QString &text) override
     {
-        if (field()->isReadOnly())
-            return;
-        field()->setSelection(startOffset, endOffset - startOffset);
-        field()->insert(text);
+        field()->replaceRange(startOffset, endOffset, text,
+                              text.size() > 1 ? AmountField::Arrives::Pasted : AmountField::Arrives::Typed);
     }
 
 private:
     AmountField *field() const { return static_cast<AmountField *>(widget()); }
     // -2 stands for the caret.
     int at(int offset) const { return offset == -2 ? cursorPosition() : offset; }
+    bool inText(int offset) const { return offset >= 0 && offset <= characterCount(); }
 };
 
 template <typename T> bool is(const QString &className)

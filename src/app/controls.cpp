@@ -32,8 +32,9 @@ void Label::setShortcut(const QKeySequence &key)
     if (key.isEmpty())
         return;
     // The shortcut works wherever the focus is in the label's window, while the label is shown and
-    // enabled.
+    // enabled. Held down, it clicks once: each click of the mode label clears the fields.
     m_shortcut = new QShortcut(key, this);
+    m_shortcut->setAutoRepeat(false);
     connect(m_shortcut, &QShortcut::activated, this, &Label::click);
 }
 

@@ -124,6 +124,7 @@ QWidget *makeControl(const ControlSpec &row, QWidget *parent)
         auto *field = new AmountField(parent);
         field->setKeyFilter(row.filter);
         field->setTypedMaxLength(row.maxLength);
+        field->setHolds(row.rate ? Holds::Rate : Holds::Amount);
         field->setSelectsAllOnFocus(row.selectAllOnFocus);
         field->setAlignment(alignmentFor(row.align));
         field->setBorder(row.border);

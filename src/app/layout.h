@@ -51,6 +51,7 @@ struct ControlSpec {
     bool locked = false;
     KeyFilter filter = KeyFilter::None;
     int maxLength = 0; // for typing; 0: no limit
+    bool rate = false; // a percentage or rate: a pasted point or comma is never digit grouping
     bool selectAllOnFocus = true;
     const char *labelFor = nullptr;       // a label that names this field
     const char *accessibleName = nullptr; // where no label names the control

@@ -10,15 +10,13 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QValidator>
 
 namespace rechnado {
 
 // Every change the user makes (a typed key, a paste, a drop, an undo) passes here as the whole new
-// text: a change that brings in a refused character or exceeds the typed length is refused whole.
-// Text the program sets with setText() is not validated.
+// text: a change that brings in a refused character or exceeds the typed length is refused whole. A
+// paste may be as long as the number it brings. Text the program sets with setText() is not validated.
 class AmountField::Validator final : public QValidator {
 public:
     explicit Validator(AmountField *field)
@@ -30,8 +28,8 @@ public:
     {
         if (!filterAcceptsAll(m_field->keyFilter(), input))
             return Invalid;
-        const int max = m_field->typedMaxLength();
-        if (max > 0 && input.size() > max)
+        const qsizetype max = m_field->typedMaxLength();
+        if (max > 0 && input.size() > std::max(max, m_field->m_pasteLength))
             return Invalid;
         return Acceptable;
     }
@@ -124,24 +122,14 @@ QRect AmountField::characterRect(int offset) const
     const QString shown = text();
     if (offset < 0 || offset >= shown.size())
         return {};
-    QStyleOptionFrame option;
-    initStyleOption(&option);
-    // The line edit keeps two pixels between its contents' edge and the text.
-    constexpr int kTextMargin = 2;
-    const QRect contents = style()
-                               ->subElementRect(QStyle::SE_LineEditContents, &option, this)
-                               .marginsRemoved(textMargins())
-                               .adjusted(kTextMargin, 0, -kTextMargin, 0);
+    // The caret as the line edit draws it, scrolled and aligned; the character lies as far from it
+    // as the text between them is wide.
     const QFontMetrics metrics(font());
-    const int free = contents.width() - metrics.horizontalAdvance(shown);
-    int left = contents.left();
-    if (alignment() & Qt::AlignHCenter)
-        left += free / 2;
-    else if (alignment() & Qt::AlignRight)
-        left += free;
-    const QPoint topLeft(left + metrics.horizontalAdvance(shown.left(offset)),
-                         contents.top() + (contents.height() - metrics.height()) / 2);
-    return {mapToGlobal(topLeft), QSize(metrics.horizontalAdvance(shown.at(offset)), metrics.height())};
+    const QRect caret = cursorRect();
+    const int x = caret.center().x() + metrics.horizontalAdvance(shown.left(offset)) -
+                  metrics.horizontalAdvance(shown.left(cursorPosition()));
+    return {mapToGlobal(QPoint(x, caret.top())),
+            QSize(metrics.horizontalAdvance(shown.at(offset)), metrics.height())};
 }
 
 void AmountField::GotFocus()
@@ -152,15 +140,65 @@ void AmountField::GotFocus()
 void AmountField::pasteNumber(QClipboard::Mode mode)
 {
     const QString pasted = QGuiApplication::clipboard()->text(mode);
-    if (isReadOnly() || (pasted.isEmpty() && !hasSelectedText()))
+    if (pasted.isEmpty() && !hasSelectedText())
         return;
-    insert(reducePastedNumber(pasted));
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    replaceRange(start, hasSelectedText() ? selectionEnd() : start, pasted, Arrives::Pasted);
+}
+
+void AmountField::separateUndoStep()
+{
+    // The line edit ends an undo step when the caret moves, and clear() ends one in an empty field.
+    if (text().isEmpty()) {
+        clear();
+        return;
+    }
+    const int at = cursorPosition();
+    setCursorPosition(at == 0 ? 1 : 0);
+    setCursorPosition(at);
+}
+
+bool AmountField::replaceRange(int start, int end, const QString &text, Arrives how)
+{
+    const QString before = this->text();
+    if (isReadOnly() || start < 0 || end < start || end > before.size())
+        return false;
+    QString insertion = text;
+    if (how == Arrives::Pasted && m_filter != KeyFilter::None && !text.isEmpty()) {
+        const std::optional<QString> number = reducePastedNumber(text, m_holds);
+        if (!number)
+            return false;
+        insertion = *number;
+    }
+    const int selectedFrom = hasSelectedText() ? selectionStart() : -1;
+    const int selectedTo = hasSelectedText() ? selectionEnd() : -1;
+    const int cursor = cursorPosition();
+    // One undo step of its own, as the line edit makes of its own paste.
+    separateUndoStep();
+    setSelection(start, end - start);
+    m_pasteLength = how == Arrives::Pasted ? insertion.size() : 0;
+    insert(insertion);
+    m_pasteLength = 0;
+    if (this->text() != before) {
+        separateUndoStep();
+        return true;
+    }
+    if (selectedFrom >= 0)
+        setSelection(cursor == selectedFrom ? selectedTo : selectedFrom,
+                     cursor == selectedFrom ? selectedFrom - selectedTo : selectedTo - selectedFrom);
+    else
+        setCursorPosition(cursor);
+    return false;
 }
 
 void AmountField::keyPressEvent(QKeyEvent *event)
 {
     if (event == QKeySequence::Paste) {
-        pasteNumber(QClipboard::Clipboard);
+        // Ctrl+Shift+Insert is a paste only with X11's keys, and there it pastes the selection.
+        const bool selection =
+            event->key() == Qt::Key_Insert && event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+        if (!isReadOnly())
+            pasteNumber(selection ? QClipboard::Selection : QClipboard::Clipboard);
         event->accept();
         return;
     }
@@ -204,8 +242,10 @@ void AmountField::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool wasFocusClick = std::exchange(m_focusedByMouse, false);
     if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
-        deselect();
-        pasteNumber(QClipboard::Selection);
+        if (!isReadOnly()) {
+            deselect();
+            pasteNumber(QClipboard::Selection);
+        }
     } else if (!wasFocusClick) {
         QLineEdit::mouseReleaseEvent(event);
     }
@@ -216,12 +256,13 @@ void AmountField::mouseReleaseEvent(QMouseEvent *event)
 void AmountField::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu *menu = createStandardContextMenu();
-    // The menu's paste entry, named as the line edit names it (shortcut after a tab), pastes reduced.
+    // The menu's paste entry, named as the line edit names it (shortcut after a tab), pastes reduced,
+    // and only so: the line edit connects it in the string form, which only that form undoes.
     const QString pasteText = QLineEdit::tr("&Paste");
     for (QAction *action : menu->actions()) {
         if (action->text().section(u'\t', 0, 0) != pasteText)
             continue;
-        disconnect(action, &QAction::triggered, this, &QLineEdit::paste);
+        disconnect(action, SIGNAL(triggered()), this, SLOT(paste()));
         connect(action, &QAction::triggered, this, [this] { pasteNumber(QClipboard::Clipboard); });
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -234,12 +275,21 @@ void AmountField::dropEvent(QDropEvent *event)
         QLineEdit::dropEvent(event);
         return;
     }
+    const QString dropped = event->mimeData()->text();
+    const std::optional<QString> number =
+        m_filter == KeyFilter::None ? dropped : reducePastedNumber(dropped, m_holds);
+    if (!number) {
+        event->ignore();
+        return;
+    }
     QMimeData reduced;
-    reduced.setText(reducePastedNumber(event->mimeData()->text()));
+    reduced.setText(*number);
     QDropEvent drop(event->position(), event->possibleActions(), &reduced, event->buttons(),
                     event->modifiers());
     drop.setDropAction(event->dropAction());
+    m_pasteLength = number->size();
     QLineEdit::dropEvent(&drop);
+    m_pasteLength = 0;
     event->setDropAction(drop.dropAction());
     event->setAccepted(drop.isAccepted());
 }

@@ -2,6 +2,7 @@
 
 #include "fields/click.h"
 #include "fields/keyfilter.h"
+#include "fields/numbertext.h"
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -14,12 +15,12 @@ namespace rechnado {
 // The keypad's decimal key types the decimal separator of the regional settings, whichever of
 // "." and "," the keyboard layout puts on it, so that numbers can be typed on the keypad alone.
 //
-// It lets through only the characters its key filter allows, whether typed one by one or pasted
-// and dropped whole, takes at most typedMaxLength() characters from the user (text the program writes
-// is never cut), and selects its whole text whenever it gets the focus, by Tab or by mouse, locked or
-// not. A paste or drop (keyboard, context menu, middle button, drag) is first reduced to the plain
-// number people mean by it ("1.234,56 €" is 1234,56; see reducePastedNumber); what is then still
-// refused is refused whole, never altered.
+// It lets through only the characters its key filter allows, takes at most typedMaxLength()
+// characters from typing (text the program writes is never cut), and selects its whole text whenever
+// it gets the focus, by Tab or by mouse, locked or not. A paste or drop (keys, context menu, middle
+// button, drag, a screen reader) goes in once, as one undo step, as the plain number people mean by
+// it ("1.234,56 €" is 1234,56; see reducePastedNumber), however long that number is; what stands for
+// no plain number, or what the filter refuses, is refused whole.
 class AmountField : public QLineEdit {
     Q_OBJECT
 public:
@@ -31,6 +32,16 @@ public:
     int typedMaxLength() const { return m_typedMaxLength; }
     void setTypedMaxLength(int length) { m_typedMaxLength = length; }
     void setSelectsAllOnFocus(bool on) { m_selectAllOnFocus = on; }
+    // Whether the field holds an amount or a percentage or rate, for reading a paste.
+    Holds holds() const { return m_holds; }
+    void setHolds(Holds holds) { m_holds = holds; }
+
+    // How text arrives that is not typed key by key.
+    enum class Arrives { Typed, Pasted };
+    // Puts text in place of the characters from start to end, as typing or a paste would, in one
+    // undo step. Offsets outside the text, start after end, or a text the field refuses change
+    // nothing, the selection included; returns whether the text changed.
+    bool replaceRange(int start, int end, const QString &text, Arrives how);
 
     // The field's look, property by property. A colour of nullopt follows the desktop's theme; the
     // text on a background the program fixes is drawn as styles::textOn() says.
@@ -77,11 +88,15 @@ private:
     void applyColours();
     // Inserts what the clipboard holds, reduced, in place of the selection.
     void pasteNumber(QClipboard::Mode mode);
+    // Ends the undo step at the caret, so that the next edit is one of its own.
+    void separateUndoStep();
 
     std::optional<QColor> m_back;
     std::optional<QColor> m_fore;
     KeyFilter m_filter = KeyFilter::None;
     int m_typedMaxLength = 0;
+    qsizetype m_pasteLength = 0; // while a paste goes in: its length, which the typed limit yields to
+    Holds m_holds = Holds::Amount;
     bool m_selectAllOnFocus = true;
     bool m_focusedByMouse = false;
     ClickRule m_click;

@@ -101,9 +101,9 @@ std::string roundToCents(double magnitude, double noise)
 }
 
 // The digit grouping of a number text taken out, where it stands at valid places: groups of three
-// digits from the decimal separator leftwards, the first of one to three; none in the fraction. The
-// grouping a locale writes as a (no-break) space or a typographic apostrophe is also taken when it
-// comes as a plain one. Text grouped otherwise comes back as it was.
+// digits from the decimal separator leftwards, the first of one to three and not starting with 0;
+// none in the fraction. The grouping a locale writes as a (no-break) space or a typographic
+// apostrophe is also taken when it comes as a plain one. Text grouped otherwise comes back as it was.
 QString withoutGrouping(const QString &text, const QLocale &locale)
 {
     const QString group = locale.groupSeparator();
@@ -118,9 +118,7 @@ QString withoutGrouping(const QString &text, const QLocale &locale)
         plain.replace(u'\'', g);
     if (!plain.contains(g))
         return text;
-    const QString minus = locale.negativeSign();
-    const qsizetype sign =
-        plain.startsWith(u'-') ? 1 : (!minus.isEmpty() && plain.startsWith(minus) ? minus.size() : 0);
+    const qsizetype sign = plain.startsWith(u'-') ? 1 : 0;
     qsizetype point = plain.indexOf(locale.decimalPoint());
     if (point < 0)
         point = plain.size();
@@ -130,7 +128,7 @@ QString withoutGrouping(const QString &text, const QLocale &locale)
     for (qsizetype i = 0; i < groups.size(); ++i) {
         const qsizetype size = groups[i].size();
         if (!std::all_of(groups[i].begin(), groups[i].end(), isAsciiDigit) || size > 3 ||
-            (i > 0 && size != 3) || size == 0)
+            (i > 0 && size != 3) || size == 0 || (i == 0 && groups[i].startsWith(u'0')))
             return text;
     }
     return plain.left(sign) + groups.join(QString()) + plain.sliced(point);
@@ -161,22 +159,32 @@ void readField(const QString &text, double &variable, const QLocale &locale)
         variable = *value;
 }
 
-QString reducePastedNumber(const QString &pasted, const QLocale &locale)
+std::optional<QString> reducePastedNumber(const QString &pasted, Holds holds, const QLocale &locale)
 {
     QString text = pasted.trimmed();
-    const auto isCurrency = [](QChar c) { return c.category() == QChar::Symbol_Currency; };
-    for (const QString &sign : {locale.currencySymbol(QLocale::CurrencyIsoCode), QStringLiteral("%"),
-                                locale.currencySymbol(QLocale::CurrencySymbol)})
+    const auto dropEnd = [&text](const QString &sign) {
         if (!sign.isEmpty() && text.endsWith(sign))
             text = text.chopped(sign.size()).trimmed();
-    if (!text.isEmpty() && isCurrency(text.back()))
-        text = text.chopped(1).trimmed();
-    if (!text.isEmpty() && isCurrency(text.front()))
-        text = text.sliced(1).trimmed();
+    };
+    const QString symbol = locale.currencySymbol(QLocale::CurrencySymbol);
+    const QString iso = locale.currencySymbol(QLocale::CurrencyIsoCode);
+    dropEnd(QStringLiteral("%"));
+    dropEnd(symbol);
+    dropEnd(iso);
+    for (const QString &sign : {symbol, iso})
+        if (!sign.isEmpty() && text.startsWith(sign))
+            text = text.sliced(sign.size()).trimmed();
     if (text.startsWith(u'+'))
         text = text.sliced(1);
-    text = withoutGrouping(text, locale);
-    return isNumeric(text, locale) ? text : pasted;
+    // The locale's own minus (U+2212 under Swedish settings) is the minus a keyboard types.
+    const QString minus = locale.negativeSign();
+    if (minus != u"-" && !minus.isEmpty() && text.startsWith(minus))
+        text = u'-' + text.sliced(minus.size());
+    if (holds == Holds::Amount)
+        text = withoutGrouping(text, locale);
+    if (!isNumeric(text, locale))
+        return std::nullopt;
+    return text;
 }
 
 QString formatFixed2(double value, const QLocale &locale, double noise)

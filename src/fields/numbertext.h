@@ -21,12 +21,18 @@ std::optional<double> toNumber(const QString &text, const QLocale &locale = QLoc
 // otherwise it keeps the value it had.
 void readField(const QString &text, double &variable, const QLocale &locale = QLocale());
 
+// What a field holds, for reading a paste: an amount, or a percentage or rate, where "3.125" is no
+// plausible 3125 % and a point or comma is never digit grouping.
+enum class Holds { Amount, Rate };
+
 // A number as people copy it from a spreadsheet, a bank statement or a web page, reduced to the
-// plain number that could have been typed: surrounding white space, a "+" before it, a currency sign
-// before or after it and a percent sign after it dropped, and the locale's digit grouping removed
-// where it stands at valid places ("1.234,56 €" under German settings is 1234,56). Text that does not
-// reduce to a plain number comes back as it was, for the field's filter to judge.
-QString reducePastedNumber(const QString &pasted, const QLocale &locale = QLocale());
+// plain number that could have been typed: surrounding white space, a "+" before it, the locale's
+// currency (its symbol or ISO code, before or after it) and a percent sign after it dropped, the
+// locale's own minus sign written as "-", and in an amount the locale's digit grouping removed where
+// a person of that locale could mean nothing else ("1.234,56 €" under German settings is 1234,56).
+// Nothing when the text does not stand for a plain number: "0.500", "$5", "1.23.4", "5-5".
+std::optional<QString> reducePastedNumber(const QString &pasted, Holds holds = Holds::Amount,
+                                          const QLocale &locale = QLocale());
 
 // The pattern "0.00": "-" for negative values under every locale, no grouping, the locale's decimal
 // separator, exactly two decimals: the cent of the exact result, a half cent going away from zero.

@@ -33,7 +33,7 @@ constexpr ControlSpec kControls[] = {
      .tabIndex = 2, .filter = KeyFilter::WholeNumber},
     {.name = "txtProzent", .kind = Kind::TextField, .in = "fraEingabe", .left = 180, .top = 3480, .width = 1575, .height = 375,
      .toolTip = "angenommene Verzinsung pro Jahr", .font = kInput, .fore = styles::kBlack, .align = Align::Center,
-     .border = true, .tabIndex = 3, .filter = KeyFilter::Decimal},
+     .border = true, .tabIndex = 3, .filter = KeyFilter::Decimal, .rate = true},
     {.name = "txtAnlagesumme", .kind = Kind::TextField, .left = 2160, .top = 1320, .width = 1575, .height = 375,
      .toolTip = "real eingezahlter Betrag", .font = kResult, .back = styles::kLightYellow, .fore = styles::kBlack,
      .align = Align::Center, .border = true, .tabIndex = 9, .tabStop = false, .enabled = false, .locked = true,

@@ -15,6 +15,10 @@
 
 using namespace rechnado;
 
+namespace {
+constexpr int kRate = 0x100;
+}
+
 class TestAmountField : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -72,7 +76,7 @@ void TestAmountField::cleanup()
 
 void TestAmountField::textRows()
 {
-    QTest::addColumn<int>("filter");
+    QTest::addColumn<int>("filter"); // with kRate: a percentage or rate field
     QTest::addColumn<int>("maxLength");
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("typed");  // what typing it key by key leaves
@@ -83,20 +87,22 @@ void TestAmountField::textRows()
     const int sig = int(KeyFilter::SignedDecimal);
     const int whole = int(KeyFilter::WholeNumber);
     const int none = int(KeyFilter::None);
+    const int rate = dec | kRate;
     const QLocale de(QLocale::German, QLocale::Germany);
+    const QLocale sv(QLocale::Swedish, QLocale::Sweden);
     const QLocale ch(QLocale::German, QLocale::Switzerland);
     // clang-format off
     QTest::newRow("decimal digits and comma") << dec << 11 << "1234,56" << "1234,56" << "1234,56" << de;
     QTest::newRow("decimal refuses the point") << dec << 11 << "1.5" << "15" << "" << de;
     QTest::newRow("decimal refuses minus") << dec << 11 << "-5" << "5" << "" << de;
-    QTest::newRow("decimal takes two commas") << dec << 11 << "1,,5" << "1,,5" << "1,,5" << de;
+    QTest::newRow("decimal takes two commas, a paste of them is no number") << dec << 11 << "1,,5" << "1,,5" << "" << de;
     QTest::newRow("decimal refuses letters and umlauts") << dec << 11 << "1a2ä3ß" << "123" << "" << de;
     QTest::newRow("decimal refuses blanks") << dec << 11 << "1 000" << "1000" << "" << de;
-    QTest::newRow("signed takes minus anywhere") << sig << 11 << "5-5" << "5-5" << "5-5" << de;
+    QTest::newRow("signed takes minus anywhere, a paste only before") << sig << 11 << "5-5" << "5-5" << "" << de;
     QTest::newRow("signed: plus and percent typed refused, pasted dropped") << sig << 11 << "+5%" << "5" << "5" << de;
     QTest::newRow("whole refuses comma") << whole << 0 << "12,5" << "125" << "" << de;
     QTest::newRow("whole has no limit") << whole << 0 << "1234567890123" << "1234567890123" << "1234567890123" << de;
-    QTest::newRow("decimal limited to 11") << dec << 11 << "123456789012" << "12345678901" << "" << de;
+    QTest::newRow("typing limited to 11, a paste whole") << dec << 11 << "123456789012" << "12345678901" << "123456789012" << de;
     QTest::newRow("exactly 11") << dec << 11 << "12345678901" << "12345678901" << "12345678901" << de;
     QTest::newRow("no filter takes anything") << none << 0 << "ab.c" << "ab.c" << "ab.c" << de;
     QTest::newRow("de decimal mixed") << dec << 11 << "1.5a-,2" << "15,2" << "" << de;
@@ -111,6 +117,16 @@ void TestAmountField::textRows()
     QTest::newRow("pasted letters stay refused") << dec << 11 << "12a" << "12" << "" << de;
     QTest::newRow("pasted minus into a decimal field") << dec << 11 << "-1.000" << "1000" << "" << de;
     QTest::newRow("ch pasted grouping") << dec << 11 << "1'234.50 CHF" << "1234.50" << "1234.50" << ch;
+    QTest::newRow("pasted grouping after a zero is no number") << dec << 11 << "0.500" << "0500" << "" << de;
+    QTest::newRow("pasted zeros before grouping") << dec << 11 << "00.123" << "00123" << "" << de;
+    QTest::newRow("pasted foreign currency") << dec << 11 << "$5" << "5" << "" << de;
+    QTest::newRow("pasted own currency code") << dec << 11 << "100,50 EUR" << "100,50" << "100,50" << de;
+    QTest::newRow("pasted point in a rate is no grouping") << rate << 11 << "3.125" << "3125" << "" << de;
+    QTest::newRow("pasted rate") << rate << 11 << "3,125 %" << "3,125" << "3,125" << de;
+    QTest::newRow("pasted two minus signs") << sig << 11 << "--5" << "--5" << "" << de;
+    QTest::newRow("sv pasted own minus") << sig << 11 << QString(QChar(0x2212)) + u'5' << "5" << "-5" << sv;
+    QTest::newRow("pasted result beyond the typed limit") << dec << 11 << "1234568359567,13" << "12345683595"
+                                                           << "1234568359567,13" << de;
     // clang-format on
 }
 
@@ -122,7 +138,8 @@ void TestAmountField::typed_key_by_key()
     QFETCH(QString, typed);
     QFETCH(QLocale, locale);
     QLocale::setDefault(locale);
-    m_field->setKeyFilter(static_cast<KeyFilter>(filter));
+    m_field->setKeyFilter(static_cast<KeyFilter>(filter & ~kRate));
+    m_field->setHolds(filter & kRate ? Holds::Rate : Holds::Amount);
     m_field->setTypedMaxLength(maxLength);
     m_field->setFocus();
     test::typeText(m_field, input);
@@ -137,7 +154,8 @@ void TestAmountField::pasted_whole()
     QFETCH(QString, pasted);
     QFETCH(QLocale, locale);
     QLocale::setDefault(locale);
-    m_field->setKeyFilter(static_cast<KeyFilter>(filter));
+    m_field->setKeyFilter(static_cast<KeyFilter>(filter & ~kRate));
+    m_field->setHolds(filter & kRate ? Holds::Rate : Holds::Amount);
     m_field->setTypedMaxLength(maxLength);
     m_field->setFocus();
     QGuiApplication::clipboard()->setText(input);
@@ -150,14 +168,16 @@ void TestAmountField::inserted_whole()
     QFETCH(int, filter);
     QFETCH(int, maxLength);
     QFETCH(QString, input);
-    QFETCH(QString, pasted);
+    QFETCH(QString, typed);
     QFETCH(QLocale, locale);
     QLocale::setDefault(locale);
-    m_field->setKeyFilter(static_cast<KeyFilter>(filter));
+    m_field->setKeyFilter(static_cast<KeyFilter>(filter & ~kRate));
+    m_field->setHolds(filter & kRate ? Holds::Rate : Holds::Amount);
     m_field->setTypedMaxLength(maxLength);
     m_field->insert(input);
-    // Text inserted by the program's own hand is not reduced: it goes in where a paste takes it as it is.
-    QCOMPARE(m_field->text(), pasted == input ? input : QString());
+    // Text inserted by the program's own hand is not reduced: it goes in whole where typing keeps
+    // every character of it.
+    QCOMPARE(m_field->text(), typed == input ? input : QString());
 }
 
 void TestAmountField::backspace_and_editing_keys_work()
@@ -220,7 +240,9 @@ void TestAmountField::context_menu_reads_german_and_pastes_the_plain_number()
 {
     QVERIFY(installGermanToolkitTexts());
     m_field->setKeyFilter(KeyFilter::Decimal);
-    QGuiApplication::clipboard()->setText(QStringLiteral("1.234,56 €"));
+    m_field->setFocus();
+    QTest::keyClicks(m_field, QStringLiteral("5"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("100"));
     QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(2, 2), m_field->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(m_field, &request);
     auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
@@ -240,7 +262,10 @@ void TestAmountField::context_menu_reads_german_and_pastes_the_plain_number()
     QVERIFY(paste);
     paste->trigger();
     menu->close();
-    QCOMPARE(m_field->text(), QStringLiteral("1234,56"));
+    // Pasted once, as one undo step.
+    QCOMPARE(m_field->text(), QStringLiteral("5100"));
+    QTest::keySequence(m_field, QKeySequence::Undo);
+    QCOMPARE(m_field->text(), QStringLiteral("5"));
 }
 
 void TestAmountField::tab_selects_the_whole_text()
