@@ -254,9 +254,17 @@ void Announcer::announce(const QString &message)
     // Qt 6.4 has no announcement. A screen reader tells a notification the moment it appears,
     // whatever has the focus (Orca speaks an object of the notification role when it becomes
     // showing: its role and its name). So the message is this notification's name, and the
-    // notification appears anew; having no size, it shows nothing on the screen.
+    // notification appears anew; having no size, it shows nothing on the screen. Its window hides
+    // it when the window is hidden, or it would appear, and be spoken, again with the window.
     hide();
     show();
+#ifdef Q_OS_WIN
+    // Qt 6.4's UI Automation bridge raises nothing for a notification that appears, but it turns a
+    // value change to a text into a UI Automation notification, which NVDA and Narrator speak. (The
+    // AT-SPI bridge has no use for it: it only warns of a value change without a value.)
+    QAccessibleValueChangeEvent event(this, message);
+    QAccessible::updateAccessibility(&event);
+#endif
 #endif
 }
 

@@ -45,6 +45,14 @@ void FormWindow::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
+void FormWindow::hideEvent(QHideEvent *event)
+{
+    // An announcement is told once: shown again with the window, it would be told again.
+    if (m_announcer)
+        m_announcer->hide();
+    QWidget::hideEvent(event);
+}
+
 void FormWindow::closeEvent(QCloseEvent *event)
 {
     // The Form decides: it unloads the window, which destroys this widget.
