@@ -64,6 +64,11 @@ public:
     // Result style: light-yellow background, no border, 14 points, bold, locked.
     void applyResultStyle();
 
+    // Whether the field holds text the user typed or pasted that is no number: a press stops at it
+    // rather than take the field for the wanted one. Text the program wrote, and an emptied field,
+    // do not count.
+    bool holdsTypedNonNumber() const { return isModified() && !text().isEmpty() && !isNumeric(text()); }
+
     // The rule that runs when the field gets the focus: the whole text selected.
     void GotFocus();
 

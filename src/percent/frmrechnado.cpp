@@ -284,6 +284,16 @@ void frmRechnado::cmdBerechnen_Click()
         return;
     }
 
+    // What the user typed is never replaced: a field holding typed text that is no number stops the
+    // press before anything changes, as missing values do.
+    for (const Field field :
+         {Field::Anlagebetrag, Field::Endbetrag, Field::Prozent, Field::Laufzeit, Field::Zinssatz}) {
+        if (slot(field).field->holdsTypedNonNumber()) {
+            errorBox(QStringLiteral("Werte fehlen, oder sind falsch !"));
+            return;
+        }
+    }
+
     // Former results become wanted again; they keep the result style until Clear.
     for (const Field field :
          {Field::Anlagebetrag, Field::Endbetrag, Field::Zinssatz, Field::Laufzeit, Field::Prozent}) {

@@ -6,6 +6,7 @@
 //   cmdBerechnen_Click
 //     -> clickBookkeeping (percent/clickbookkeeping.h): the tomato walks one leg, the press is counted,
 //        a joke box may follow, the 125th press ends the program
+//     -> a field holding typed text that is no number stops the press, unchanged
 //     -> former results become wanted again; every field is read by the numeric test (fields/numbertext.h)
 //     -> solvePercent (percent/percentsolver.h) picks the one fitting row of fifteen and computes it
 //     -> each computed value is written in "0.00" in the result style (fields/amountfield.h);

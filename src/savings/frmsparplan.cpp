@@ -183,6 +183,14 @@ void frmSparplan::cmdBerechnen_Click()
         return;
     }
 
+    // A typed text that is no number would leave its field's last value in the plan unseen: it
+    // counts as a field not filled in, as it does after Neu.
+    for (const AmountField *input : {ui.txtSparrate, ui.txtMalProJahr, ui.txtLaufzeit, ui.txtProzent}) {
+        if (input->holdsTypedNonNumber()) {
+            errorBox(QStringLiteral("Alle linken Felder müssen ausgefüllt sein !"));
+            return;
+        }
+    }
     readField(ui.txtSparrate->text(), sparrate);
     readField(ui.txtMalProJahr->text(), malProJahr);
     readField(ui.txtLaufzeit->text(), laufzeit);

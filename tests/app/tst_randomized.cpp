@@ -163,6 +163,7 @@ struct TomatoModel {
 struct MainModel {
     std::array<double, kMainFields> vars{};
     std::array<bool, kMainFields> flags{};
+    std::array<bool, kMainFields> typed{}; // the user changed the text since the program wrote it
     bool von = false;
     int presses = 0;
     TomatoModel tomato;
@@ -170,6 +171,7 @@ struct MainModel {
     {
         vars.fill(0);
         flags.fill(false);
+        typed.fill(false);
     }
 };
 
@@ -215,6 +217,8 @@ private:
         return control<AmountField>(m_program->sparplan, name);
     }
     AmountField *randomInputField() const;
+    // Notes in the model that the user changed a main-window field's text.
+    void noteEdit(const AmountField *field, const QString &before);
     QString randomText(int maxLength, bool mostlyNumbers);
     int pick(int n) { return static_cast<int>(m_random.bounded(n)); }
 
@@ -351,8 +355,10 @@ void TestRandomized::typeInto()
     // Deposits per year and years are short numbers, or nearly every plan has too many deposits.
     const bool shortNumber = field->keyFilter() == KeyFilter::WholeNumber;
     const QString text = shortNumber && pick(4) != 0 ? QString::number(1 + pick(40)) : randomText(6, true);
+    const QString before = field->text();
     for (const QChar c : text)
         typeText(field, QString(c));
+    noteEdit(field, before);
     // Enter in a field presses "Berechnen !".
     if (!lastPressNear && pick(8) == 0) {
         field->setFocus();
@@ -389,6 +395,7 @@ void TestRandomized::pasteInto()
     const Copied &c = copied[pick(int(std::size(copied)))];
     QGuiApplication::clipboard()->setText(QString::fromUtf8(c.text));
     QTest::keySequence(field, QKeySequence::Paste);
+    noteEdit(field, before);
     // A paste goes in as the plain number it stands for, or not at all.
     const QString number = QString::fromUtf8(field->holds() == Holds::Rate ? c.rate : c.amount);
     if (field->text() != before && (number.isEmpty() || !field->text().contains(number)))
@@ -400,8 +407,19 @@ void TestRandomized::clearField()
 {
     AmountField *field = randomInputField();
     click(field);
+    const QString before = field->text();
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Delete);
+    noteEdit(field, before);
+}
+
+void TestRandomized::noteEdit(const AmountField *field, const QString &before)
+{
+    if (m_window == u"Sparplan" || field->text() == before)
+        return;
+    for (int i = 0; i < kMainFields; ++i)
+        if (mainField(i) == field)
+            m_main.typed[i] = true;
 }
 
 void TestRandomized::press()
@@ -428,10 +446,26 @@ void TestRandomized::pressMain(QWidget *enterIn)
     m.tomato.press();
     if (isJokeCount(m.presses))
         boxes << joke(m.presses);
+    // Typed text that is no number stops the press, and nothing changes.
+    bool typedNoNumber = false;
+    for (int i = 0; i < kMainFields; ++i)
+        typedNoNumber = typedNoNumber || (m.typed[i] && !texts[i].isEmpty() && !readGerman(texts[i]));
+    if (typedNoNumber) {
+        m_seen[QStringLiteral("typed no number")]++;
+        (enterIn ? static_cast<void>(QTest::keyClick(enterIn, Qt::Key_Return))
+                 : control<QPushButton>(m_program->rechnado, "cmdBerechnen")->click());
+        expectBoxes(boxes << error(kWerteFehlen));
+        for (int i = 0; i < kMainFields; ++i)
+            if (mainField(i)->text() != texts[i])
+                m_failure =
+                    QStringLiteral("typed no number: %1 changed").arg(QString::fromLatin1(kMainNames[i]));
+        return;
+    }
     for (const int i : {B1, B2, ZS, LZ, P}) {
         if (m.flags[i]) {
             m.vars[i] = 0;
             m.flags[i] = false;
+            m.typed[i] = false;
             texts[i].clear();
         }
     }
@@ -494,11 +528,14 @@ void TestRandomized::pressMain(QWidget *enterIn)
         boxes << error(kUnmoeglich);
     } else {
         v = n;
-        for (const int i : computed)
+        for (const int i : computed) {
             m.flags[i] = !share;
+            m.typed[i] = false;
+        }
         if (prozCalc) {
             v[P] = change;
             m.flags[P] = true;
+            m.typed[P] = false;
         }
         if (share)
             boxes << error(kAnteil);
@@ -548,7 +585,15 @@ void TestRandomized::pressSavings(QWidget *enterIn)
     m.tomato.press();
     if (isJokeCount(m.presses))
         boxes << joke(m.presses);
-    for (int i = 0; i < 4; ++i)
+    // Only the user writes what is no number into an input of the plan: it stops the press as a
+    // field not filled in.
+    bool typedNoNumber = false;
+    for (const char *name : kSavingsInputs)
+        typedNoNumber = typedNoNumber ||
+                        (!savingsField(name)->text().isEmpty() && !readGerman(savingsField(name)->text()));
+    if (typedNoNumber)
+        boxes << error(kAlleLinken);
+    for (int i = 0; i < 4 && !typedNoNumber; ++i)
         if (const std::optional<double> v = readGerman(savingsField(kSavingsInputs[i])->text()))
             m.vars[i] = *v;
     const QStringList before = [&] {
@@ -561,7 +606,9 @@ void TestRandomized::pressSavings(QWidget *enterIn)
     const auto [rate, perYear, years, percent] = m.vars;
     std::array<double, 4> results{};
     bool solved = false;
-    if (rate == 0 || perYear == 0 || years == 0 || percent == 0) {
+    if (typedNoNumber) {
+        m_seen[QStringLiteral("savings typed no number")]++;
+    } else if (rate == 0 || perYear == 0 || years == 0 || percent == 0) {
         m_seen[QStringLiteral("savings missing")]++;
         boxes << error(kAlleLinken);
     } else if (!(perYear * years <= 32767)) {

@@ -526,6 +526,9 @@ void TestFrmRechnado::results_follow_the_locale_data()
     // clang-format off
     QTest::newRow("en") << english() << L{"1000", "", "", "10", "5"} << L{"1000", "1628.89", "+62.89%", "10", "5"}
                         << "+628.89" << "";
+    QTest::newRow("en grouped typing is not replaced") << english() << L{"1,000", "2200", "10"}
+                                                       << L{"1,000", "2200", "10", "", ""} << ""
+                                                       << "Werte fehlen, oder sind falsch !";
     QTest::newRow("en comma reads as nothing") << english() << L{"1,5", "", "10"} << L{"1,5", "", "10", "", ""} << ""
                                                << "Werte fehlen, oder sind falsch !";
     QTest::newRow("sv typed minus") << swedish << L{"100", "", "-5"} << L{"100", "95,00", "-5", "", ""} << "-5,00" << "";

@@ -293,6 +293,7 @@ void TestFrmSparplan::refusals_change_no_field_data()
     QTest::newRow("no interest") << false << QStringList{"100", "12", "10", "0"} << missing;
     QTest::newRow("no deposit") << false << QStringList{"0", "12", "10", "5"} << missing;
     QTest::newRow("unreadable interest after Neu") << true << QStringList{"100", "12", "10", ",,"} << missing;
+    QTest::newRow("unreadable interest is no earlier one") << false << QStringList{"100", "12", "10", "5,,5"} << missing;
     QTest::newRow("too many deposits") << false << QStringList{"100", "365", "90", "5"}
                                        << QStringLiteral("Zu viele Einzahlungen: höchstens 32767 sind möglich !");
     QTest::newRow("beyond a double") << false << QStringList{QString(320, u'9'), "12", "10", "5"}
