@@ -38,6 +38,31 @@ void Label::setShortcut(const QKeySequence &key)
     connect(m_shortcut, &QShortcut::activated, this, &Label::click);
 }
 
+namespace {
+// Whether a caption shows whole in the label's rectangle, broken at word boundaries. A single line
+// may overhang the label's foot by a pixel or two, as it always could; wrapped lines must fit.
+bool captionFits(const QFont &font, const QRect &room, Qt::Alignment alignment, const QString &caption)
+{
+    const QFontMetrics metrics(font);
+    const QRect needed = metrics.boundingRect(room, int(alignment) | Qt::TextWordWrap, caption);
+    const bool oneLine = needed.height() <= metrics.lineSpacing();
+    return needed.width() <= room.width() && (oneLine || needed.height() <= room.height());
+}
+} // namespace
+
+void Label::fitCaption()
+{
+    if (!m_layoutFont)
+        m_layoutFont = font();
+    QFont font = *m_layoutFont;
+    const QRect room = contentsRect();
+    constexpr double kSmallest = 5.0;
+    constexpr double kStep = 0.25;
+    while (font.pointSizeF() > kSmallest && !captionFits(font, room, alignment(), text()))
+        font.setPointSizeF(font.pointSizeF() - kStep);
+    setFont(font);
+}
+
 void Label::mousePressEvent(QMouseEvent *event)
 {
     m_click.pressed(event);

@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QWidget>
+#include <optional>
 
 class QPushButton;
 class QShortcut;
@@ -31,6 +32,12 @@ public:
     QKeySequence shortcut() const;
     void setShortcut(const QKeySequence &key);
 
+    // A caption keeps the font its layout gives it and wraps where it is wider than its label. Only
+    // where it would not fit even wrapped (the fonts at hand are wider than the ones the layout was
+    // drawn with, or the caption is long, as the clock's can be) is it set smaller, so that it shows
+    // whole. Called again after the caption changes, it starts from the layout's font.
+    void fitCaption();
+
 Q_SIGNALS:
     void clicked();
 
@@ -41,6 +48,7 @@ protected:
 private:
     ClickRule m_click;
     QShortcut *m_shortcut = nullptr;
+    std::optional<QFont> m_layoutFont;
 };
 
 // A picture whose position is kept in twips as floating-point values, so that a move by one unit

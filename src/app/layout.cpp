@@ -177,30 +177,6 @@ void place(const ControlSpec &row, QWidget *control)
     }
 }
 
-// Whether a caption shows whole in the label's rectangle, broken at word boundaries. A single line
-// may overhang the label's foot by a pixel or two, as it always could; wrapped lines must fit.
-bool captionFits(const QFont &font, const QRect &room, Qt::Alignment alignment, const QString &caption)
-{
-    const QFontMetrics metrics(font);
-    const QRect needed = metrics.boundingRect(room, int(alignment) | Qt::TextWordWrap, caption);
-    const bool oneLine = needed.height() <= metrics.lineSpacing();
-    return needed.width() <= room.width() && (oneLine || needed.height() <= room.height());
-}
-
-// A caption keeps the font its layout gives it and wraps where it is wider than its label. Only
-// where it would not fit even wrapped (the fonts at hand are wider than the ones the layout was
-// drawn with) is it set a little smaller, so that every caption shows whole.
-void fitCaption(QLabel *label)
-{
-    QFont font = label->font();
-    const QRect room = label->contentsRect();
-    constexpr double kSmallest = 5.0;
-    constexpr double kStep = 0.25;
-    while (font.pointSizeF() > kSmallest && !captionFits(font, room, label->alignment(), label->text()))
-        font.setPointSizeF(font.pointSizeF() - kStep);
-    label->setFont(font);
-}
-
 Qt::FocusPolicy focusPolicyFor(const ControlSpec &row)
 {
     switch (row.kind) {
@@ -254,8 +230,8 @@ void addControl(BuiltWindow &built, const ControlSpec &row)
     place(row, control);
     if (row.font.face)
         control->setFont(fontFor(row.font, control->font()));
-    if (auto *label = qobject_cast<QLabel *>(control))
-        fitCaption(label);
+    if (auto *label = qobject_cast<Label *>(control))
+        label->fitCaption();
     if (row.toolTip) {
         control->setToolTip(text(row.toolTip));
         control->setAccessibleDescription(text(row.toolTip));

@@ -10,7 +10,10 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QValidator>
+#include <cmath>
 
 namespace rechnado {
 
@@ -43,6 +46,8 @@ AmountField::AmountField(QWidget *parent)
 {
     setValidator(new Validator(this));
     setAlignment(Qt::AlignCenter);
+    m_points = font().pointSizeF();
+    connect(this, &QLineEdit::textChanged, this, &AmountField::fitText);
 }
 
 void AmountField::setBackColour(std::optional<QColor> colour)
@@ -134,7 +139,62 @@ QRect AmountField::characterRect(int offset) const
 
 void AmountField::GotFocus()
 {
-    setSelection(0, static_cast<int>(text().size()));
+    // A locked field keeps the caret at the start, so that a text wider than the field shows its
+    // first digits; an editable one has it at the end, ready for typing.
+    const int length = static_cast<int>(text().size());
+    if (isReadOnly())
+        setSelection(length, -length);
+    else
+        setSelection(0, length);
+}
+
+bool AmountField::textFits(const QFont &font) const
+{
+    // As the line edit lays its text out: the contents less its text margins and two pixels a side,
+    // the text's width and a pixel for the caret.
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    constexpr int kTextMargin = 2;
+    const int room = style()
+                         ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+                         .marginsRemoved(textMargins())
+                         .width() -
+                     2 * kTextMargin;
+    return std::ceil(QFontMetricsF(font).horizontalAdvance(text())) + 1 <= room;
+}
+
+void AmountField::fitText()
+{
+    QFont f = font();
+    // A font set from outside (the look, the layout) is the one asked for.
+    if (f.pointSizeF() != m_fittedPoints)
+        m_points = f.pointSizeF();
+    f.setPointSizeF(m_points);
+    constexpr double kStep = 0.25;
+    while (isReadOnly() && f.pointSizeF() > kSmallestPoints && !textFits(f))
+        f.setPointSizeF(std::max(kSmallestPoints, f.pointSizeF() - kStep));
+    m_fittedPoints = f.pointSizeF();
+    if (f != font())
+        setFont(f);
+    // The line edit centres a text with room to spare for its font's widest overhangs and otherwise
+    // scrolls to the caret: with the caret at the start, a text that fits shows whole, and one too
+    // wide even so shows its first digits, never its last.
+    if (isReadOnly() && !hasSelectedText())
+        setCursorPosition(0);
+}
+
+void AmountField::changeEvent(QEvent *event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::ReadOnlyChange ||
+        event->type() == QEvent::StyleChange)
+        fitText();
+}
+
+void AmountField::resizeEvent(QResizeEvent *event)
+{
+    QLineEdit::resizeEvent(event);
+    fitText();
 }
 
 void AmountField::pasteNumber(QClipboard::Mode mode)

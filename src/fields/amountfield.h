@@ -21,6 +21,10 @@ namespace rechnado {
 // button, drag, a screen reader) goes in once, as one undo step, as the plain number people mean by
 // it ("1.234,56 €" is 1234,56; see reducePastedNumber), however long that number is; what stands for
 // no plain number, or what the filter refuses, is refused whole.
+//
+// A locked field shows the program's text whole: where it is wider than the field, its font is set
+// smaller, down to a legible minimum, and a text too wide even then shows its start, never its end.
+// Editable fields keep their font.
 class AmountField : public QLineEdit {
     Q_OBJECT
 public:
@@ -69,6 +73,12 @@ public:
     // do not count.
     bool holdsTypedNonNumber() const { return isModified() && !text().isEmpty() && !isNumeric(text()); }
 
+    // The font size its look asks for; a locked field may show its text smaller to show it whole.
+    double fontSize() const { return m_points; }
+    // The smallest font a locked field's text is set in, in points: still legible, and small enough
+    // for the longest result a field takes ("-1234567890123,45") to show whole.
+    static constexpr double kSmallestPoints = 7.5;
+
     // The rule that runs when the field gets the focus: the whole text selected.
     void GotFocus();
 
@@ -86,6 +96,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     class Validator;
@@ -95,6 +107,9 @@ private:
     void pasteNumber(QClipboard::Mode mode);
     // Ends the undo step at the caret, so that the next edit is one of its own.
     void separateUndoStep();
+    // Sets a locked field's font as large as its look asks for, or as small as its text needs.
+    void fitText();
+    bool textFits(const QFont &font) const;
 
     std::optional<QColor> m_back;
     std::optional<QColor> m_fore;
@@ -102,6 +117,8 @@ private:
     int m_typedMaxLength = 0;
     qsizetype m_pasteLength = 0; // while a paste goes in: its length, which the typed limit yields to
     Holds m_holds = Holds::Amount;
+    double m_points = 0;       // the font size of the field's look
+    double m_fittedPoints = 0; // the size fitText() last set
     bool m_selectAllOnFocus = true;
     bool m_focusedByMouse = false;
     ClickRule m_click;

@@ -42,6 +42,8 @@ private Q_SLOTS:
 
     void press_shows_results_data();
     void press_shows_results();
+    void results_show_whole_data();
+    void results_show_whole();
     void results_follow_the_locale_data();
     void results_follow_the_locale();
     void press_again_recomputes_a_former_result();
@@ -114,8 +116,9 @@ QStringList TestFrmRechnado::texts() const
 
 bool TestFrmRechnado::inResultStyle(const AmountField *f)
 {
-    return f->backColour() == QColor(255, 255, 192) && !f->hasBorder() && f->font().pointSizeF() == 14.0 &&
-           f->font().bold() && f->isLocked();
+    // 14 points as the look asks; a text too wide for them is shown smaller, still bold.
+    return f->backColour() == QColor(255, 255, 192) && !f->hasBorder() && f->fontSize() == 14.0 &&
+           f->font().pointSizeF() <= 14.0 && f->font().bold() && f->isLocked();
 }
 
 bool TestFrmRechnado::inInputStyle(const AmountField *f)
@@ -345,18 +348,29 @@ void TestFrmRechnado::clock_reads_moment_mal_until_the_first_tick()
 void TestFrmRechnado::clock_shows_short_date_and_long_time_data()
 {
     QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QTime>("time");
     QTest::addColumn<QString>("text");
-    QTest::newRow("de") << german() << "07.12.26\r\n09:05:03";
-    QTest::newRow("en") << english() << "12/7/26\r\n9:05:03 AM";
+    QTest::newRow("de") << german() << QTime(9, 5, 3) << "07.12.26\r\n09:05:03";
+    QTest::newRow("en") << english() << QTime(9, 5, 3) << "12/7/26\r\n9:05:03 AM";
+    QTest::newRow("en evening") << english() << QTime(22, 59, 41) << "12/7/26\r\n10:59:41 PM";
 }
 
 void TestFrmRechnado::clock_shows_short_date_and_long_time()
 {
     QFETCH(QLocale, locale);
+    QFETCH(QTime, time);
     QFETCH(QString, text);
     LocaleScope scope(locale);
+    m_fx->platform.clock.setTime(time);
     m_fx->program.rechnado.Timer1_Timer();
-    QCOMPARE(label("lblDateTime")->text(), text);
+    QLabel *clock = label("lblDateTime");
+    QCOMPARE(clock->text(), text);
+    // Whole, in its two lines.
+    const QFontMetrics metrics(clock->font());
+    const QRect needed = metrics.boundingRect(clock->contentsRect(),
+                                              int(clock->alignment()) | Qt::TextWordWrap, clock->text());
+    QVERIFY(needed.width() <= clock->contentsRect().width());
+    QVERIFY(needed.height() < 3 * metrics.height() && needed.height() <= clock->contentsRect().height());
 }
 
 void TestFrmRechnado::clock_and_difference_toggle()
@@ -511,6 +525,40 @@ void TestFrmRechnado::press_shows_results()
     for (const QString &text : texts())
         QVERIFY2(!text.contains(u"inf", Qt::CaseInsensitive) && !text.contains(u"nan", Qt::CaseInsensitive),
                  qPrintable(text));
+}
+
+void TestFrmRechnado::results_show_whole_data()
+{
+    QTest::addColumn<QStringList>("input");
+    using L = QStringList;
+    QTest::newRow("eleven digits and a sign") << L{"10000000", "", "19"};
+    QTest::newRow("a trillion and its change") << L{"12345678901", "", "10000"};
+    QTest::newRow("a negative difference of trillions") << L{"", "12345678901", "-99,9"};
+    QTest::newRow("a change too wide shows its start") << L{"0,01", "99999999999"};
+    QTest::newRow("an amount too wide shows its start") << L{"99999999999", "", "99999999", "99"};
+}
+
+void TestFrmRechnado::results_show_whole()
+{
+    QFETCH(QStringList, input);
+    fill(input);
+    press();
+    QVERIFY(m_fx->platform.boxes.isEmpty());
+    int shown = 0;
+    for (const char *name :
+         {"txtAnlagebetrag", "txtEndbetrag", "txtProzent", "txtLaufzeit", "txtZinssatz", "txtDiff"}) {
+        AmountField *f = field(name);
+        if (!f->isLocked() || !f->isVisible() || f->text().isEmpty())
+            continue;
+        ++shown;
+        QVERIFY(f->font().bold());
+        // Up to "-1234567890123,45" whole; anything wider in the smallest font, from its start.
+        if (!showsWhole(f))
+            QVERIFY2(f->text().size() > 17 && f->font().pointSizeF() == AmountField::kSmallestPoints &&
+                         f->cursorPosition() == 0,
+                     qPrintable(f->text()));
+    }
+    QVERIFY(shown >= 2);
 }
 
 void TestFrmRechnado::results_follow_the_locale_data()

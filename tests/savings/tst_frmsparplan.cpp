@@ -237,6 +237,8 @@ void TestFrmSparplan::worked_examples_data()
                                  << QStringList{"100,00", "102,50", "2,50", "2,50%"};
     QTest::newRow("half cents round up") << QStringList{"12,50", "1", "1", "5"}
                                          << QStringList{"12,50", "13,13", "0,63", "5,00%"};
+    QTest::newRow("millions show whole") << QStringList{"10000", "12", "40", "8"}
+                                         << QStringList{"4800000,00", "32418038,67", "27618038,67", "575,38%"};
     // clang-format on
 }
 
@@ -248,8 +250,10 @@ void TestFrmSparplan::worked_examples()
         enter(kInputs[i], inputs[i]);
     press();
     QCOMPARE(results(), expected);
-    for (const char *name : kResults)
+    for (const char *name : kResults) {
         QVERIFY(field(name)->isEnabled());
+        QVERIFY2(showsWhole(field(name)), name);
+    }
     QCOMPARE(announced(m_fx->program.sparplan),
              QStringLiteral("Anlagesumme %1, Endsumme %2, Gewinn (abs.) %3, Gewinn (%) %4")
                  .arg(expected[0], expected[1], expected[2], expected[3]));

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QStyle>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -189,6 +190,16 @@ inline QString shownText(const QWidget *widget)
     if (const auto *field = qobject_cast<const QLineEdit *>(widget))
         return field->text();
     return {};
+}
+
+// Whether a field shows its whole text, neither end cut off: its width, a pixel for the caret,
+// within the field less its frame and the line edit's two pixels a side; in a legible font.
+inline bool showsWhole(const QLineEdit *field)
+{
+    const int frame = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+    const int room = field->width() - 2 * frame - 4;
+    const QFontMetrics metrics(field->font());
+    return metrics.horizontalAdvance(field->text()) + 1 <= room && field->font().pointSizeF() >= 7.5;
 }
 
 // Sends a left click to the middle of a widget.
