@@ -6,65 +6,128 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QKeySequence>
+#include <QPushButton>
+#include <type_traits>
 
 namespace rechnado {
 
 namespace {
 
-// A label of the program's. A label that reacts to clicks (the mode label, the clock) offers the
-// click as its action, so that a screen reader can press it, and names the key that clicks it.
-class LabelAccessible final : public QAccessibleWidget {
+// Whether a modal box blocks the control's window. The mouse and the keys cannot reach such a window,
+// but a screen reader's or voice control's actions can: they must not press anything there either.
+bool blockedByModalBox(const QWidget *control)
+{
+    const QWidget *modal = QApplication::activeModalWidget();
+    return modal && modal != control->window() && !modal->isAncestorOf(control);
+}
+
+// A label or picture of the program's. One that reacts to clicks (the mode label, the clock, the
+// author's photo) offers the click as its action, so that a screen reader can press it, and names
+// the key that clicks it.
+template <typename Control> class ClickableAccessible final : public QAccessibleWidget {
 public:
-    explicit LabelAccessible(Label *label)
-        : QAccessibleWidget(label, QAccessible::StaticText)
+    ClickableAccessible(Control *control, QAccessible::Role role)
+        : QAccessibleWidget(control, role)
     {}
 
     QString text(QAccessible::Text kind) const override
     {
-        if (kind == QAccessible::Name && label()->accessibleName().isEmpty())
-            return label()->text();
-        QString text = QAccessibleWidget::text(kind);
-        if (kind == QAccessible::Description && !label()->shortcut().isEmpty())
-            text +=
-                QStringLiteral(" Tastenkürzel: ") + label()->shortcut().toString(QKeySequence::NativeText);
-        return text;
+        if constexpr (std::is_same_v<Control, Label>) {
+            if (kind == QAccessible::Name && control()->accessibleName().isEmpty())
+                return control()->text();
+            if (kind == QAccessible::Description && !control()->shortcut().isEmpty())
+                return QAccessibleWidget::text(kind) + QStringLiteral(" Tastenkürzel: ") +
+                       control()->shortcut().toString(QKeySequence::NativeText);
+        }
+        return QAccessibleWidget::text(kind);
     }
 
     QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
     relations(QAccessible::Relation match) const override
     {
         auto related = QAccessibleWidget::relations(match);
-        if ((match & QAccessible::Labelled) && label()->buddy())
-            related.append({QAccessible::queryAccessibleInterface(label()->buddy()), QAccessible::Labelled});
+        if ((match & QAccessible::Labelled) && control()->buddy())
+            related.append(
+                {QAccessible::queryAccessibleInterface(control()->buddy()), QAccessible::Labelled});
         return related;
     }
 
     QStringList actionNames() const override
     {
         QStringList names = QAccessibleWidget::actionNames();
-        if (label()->isClickable())
+        if (control()->isClickable())
             names.prepend(pressAction());
         return names;
     }
 
     void doAction(const QString &action) override
     {
-        if (action == pressAction() && label()->isClickable())
-            label()->click();
+        if (blockedByModalBox(control()))
+            return;
+        if (action == pressAction() && control()->isClickable())
+            control()->click();
         else
             QAccessibleWidget::doAction(action);
     }
 
     QStringList keyBindingsForAction(const QString &action) const override
     {
-        if (action == pressAction() && !label()->shortcut().isEmpty())
-            return {label()->shortcut().toString(QKeySequence::NativeText)};
+        if constexpr (std::is_same_v<Control, Label>) {
+            if (action == pressAction() && !control()->shortcut().isEmpty())
+                return {control()->shortcut().toString(QKeySequence::NativeText)};
+        }
         return QAccessibleWidget::keyBindingsForAction(action);
     }
 
 private:
-    Label *label() const { return static_cast<Label *>(widget()); }
+    Control *control() const { return static_cast<Control *>(widget()); }
+};
+
+// A push button of a window of the program's, told as Qt tells one, but pressed only while no box
+// blocks its window.
+class ButtonAccessible final : public QAccessibleWidget {
+public:
+    explicit ButtonAccessible(QPushButton *button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && button()->accessibleName().isEmpty())
+            return QString(button()->text()).remove(u'&');
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = button()->isDown();
+        state.defaultButton = button()->isDefault();
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (button()->isEnabled())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (blockedByModalBox(button()) || !button()->isEnabled())
+            return;
+        if (action == pressAction())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QPushButton *button() const { return static_cast<QPushButton *>(widget()); }
 };
 
 // An amount field, told as Qt tells a line edit, but for one thing: Qt 6.4 reports the attribute
@@ -217,7 +280,11 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
     if (is<Frame>(className))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
     if (is<Label>(className))
-        return new LabelAccessible(static_cast<Label *>(object));
+        return new ClickableAccessible<Label>(static_cast<Label *>(object), QAccessible::StaticText);
+    if (is<Picture>(className))
+        return new ClickableAccessible<Picture>(static_cast<Picture *>(object), QAccessible::Graphic);
+    if (is<QPushButton>(className) && qobject_cast<FormWindow *>(static_cast<QWidget *>(object)->window()))
+        return new ButtonAccessible(static_cast<QPushButton *>(object));
     if (is<AmountField>(className))
         return new AmountFieldAccessible(static_cast<AmountField *>(object));
     if (is<Announcer>(className))

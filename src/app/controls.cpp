@@ -80,6 +80,11 @@ Picture::Picture(QWidget *parent)
     : QLabel(parent)
 {}
 
+bool Picture::isClickable() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&Picture::clicked));
+}
+
 void Picture::setGeometryTwips(double left, double top, double width, double height)
 {
     m_left = left;

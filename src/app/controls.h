@@ -66,6 +66,9 @@ public:
     void moveTwips(double left, double top);
     void setLeft(double left) { moveTwips(left, m_top); }
 
+    // Whether anything reacts to a click.
+    bool isClickable() const;
+    void click() { Q_EMIT clicked(); }
     // Pressing the mouse on the picture starts a drag of it at once, with its picture as drag image.
     void setDragAutomatic(bool on) { m_dragAutomatic = on; }
     void setAcceptsControlDrops(bool on);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace rechnado {
@@ -32,16 +33,20 @@ QMessageBox::Icon toQt(MsgIcon icon)
 
 void DesktopPlatform::messageBox(const QString &text, const QString &title, MsgIcon icon, MsgButtons buttons)
 {
-    QMessageBox box(toQt(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
+    // The box lives on the heap and is watched: should the window it stands over go while it is
+    // open, the window takes the box along, and the box is not deleted a second time here.
+    const QPointer<QMessageBox> box =
+        new QMessageBox(toQt(icon), title, text, QMessageBox::Ok, QApplication::activeWindow());
+    box->setTextFormat(Qt::PlainText);
     if (buttons == MsgButtons::OkHelp) {
         // Help names no help file: it closes the box like OK, and it is the default button.
-        QPushButton *help = box.addButton(QMessageBox::Help);
-        QObject::connect(help, &QPushButton::clicked, &box, &QMessageBox::accept);
-        box.setDefaultButton(help);
+        QPushButton *help = box->addButton(QMessageBox::Help);
+        QObject::connect(help, &QPushButton::clicked, box, &QMessageBox::accept);
+        box->setDefaultButton(help);
     }
-    box.setEscapeButton(QMessageBox::Ok);
-    box.exec();
+    box->setEscapeButton(QMessageBox::Ok);
+    box->exec();
+    delete box.data();
 }
 
 void DesktopPlatform::endProgram()

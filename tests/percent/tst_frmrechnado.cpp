@@ -6,6 +6,7 @@
 #include "support/testsupport.h"
 #include "support/typing.h"
 
+#include <QMessageBox>
 #include <QPushButton>
 
 using namespace rechnado;
@@ -50,6 +51,8 @@ private Q_SLOTS:
     void emptied_field_keeps_its_remembered_value();
     void share_error_leaves_the_value_unflagged_and_the_next_press_finds_too_many();
     void impossible_values_change_nothing_but_the_press();
+    void an_open_box_blocks_every_press_data();
+    void an_open_box_blocks_every_press();
     void result_style_stays_until_clear();
 
     void tomato_walks_one_leg_per_press();
@@ -831,6 +834,74 @@ void TestFrmRechnado::about_trip_leaves_everything_as_it_was()
     QCOMPARE(field("txtDiff")->text(), QStringLiteral("+150,00"));
     QVERIFY(field("txtDiff")->isVisible());
     QCOMPARE(QPointF(tomato()->left(), tomato()->top()), tomatoBefore);
+}
+
+void TestFrmRechnado::an_open_box_blocks_every_press_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("pressed"); // by a screen reader's Press while the box is open
+    using L = QStringList;
+    QTest::newRow("Fehler ! over the main window")
+        << "Rechnado"
+        << L{"cmdSparplan", "cmdAbout", "cmdExit", "cmdNeu", "cmdBerechnen", "lblVonZu", "lblDateTime"};
+    QTest::newRow("Fehler ! over the savings plan")
+        << "Sparplan" << L{"cmdBack", "cmdAbout", "cmdExit", "cmdNeu"};
+    QTest::newRow("Hey ! over the About window") << "About..." << L{"cmdOK", "imgIch"};
+}
+
+void TestFrmRechnado::an_open_box_blocks_every_press()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, pressed);
+    Program &p = m_fx->program;
+    Form *form = &p.rechnado;
+    if (window == u"Sparplan") {
+        p.rechnado.cmdSparplan_Click();
+        form = &p.sparplan;
+    } else if (window != u"Rechnado") {
+        p.rechnado.cmdAbout_Click();
+        form = &p.about;
+    }
+    Program::flushDeletes();
+    const auto state = [&] {
+        return QStringList{p.visibleWindow(), QString::number(p.rechnado.isLoaded()),
+                           QString::number(p.sparplan.isLoaded()), QString::number(p.rechnado.isVonMode()),
+                           announced(*form)}
+            .join(u'|');
+    };
+    const QString before = state();
+    // The real desktop's boxes; each is pressed through from inside its own event loop, then closed.
+    Platform *recording = setPlatform(nullptr);
+    QStringList titles;
+    QTimer inside;
+    connect(&inside, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        if (titles.isEmpty()) {
+            for (const QString &name : pressed) {
+                QWidget *control = form->window()->findChild<QWidget *>(name);
+                QVERIFY2(control, qPrintable(name));
+                QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(
+                    QAccessibleActionInterface::pressAction());
+            }
+            Program::flushDeletes(); // what an unload let go of goes now, inside the box
+        }
+        titles << box->windowTitle();
+        box->button(QMessageBox::Ok)->click();
+    });
+    inside.start(10);
+    if (form == &p.about)
+        p.about.imgIch_DragDrop(form->window()->findChild<QWidget *>(QStringLiteral("imgTomate")));
+    else
+        form->window()->findChild<QPushButton *>(QStringLiteral("cmdBerechnen"))->click();
+    setPlatform(recording);
+    QCOMPARE(titles.value(0), form == &p.about ? QStringLiteral("Hey !") : QStringLiteral("Fehler !"));
+    QCOMPARE(state(), before);
+    QCOMPARE(m_fx->platform.ends, 0);
+    if (form == &p.about)
+        QVERIFY(!form->window()->findChild<QTimer *>(QStringLiteral("Timer1"))->isActive());
+    m_fx->watchdog.takeSeen();
 }
 
 QTEST_MAIN(TestFrmRechnado)
