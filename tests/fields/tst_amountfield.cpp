@@ -41,6 +41,8 @@ private Q_SLOTS:
     void empty_field_gets_an_empty_selection();
     void locked_field_still_selects_on_focus_and_copies();
     void input_and_result_styles();
+    void screen_reader_edits_data();
+    void screen_reader_edits();
 
 private:
     // Each row is exercised typed key by key, pasted and inserted whole.
@@ -347,6 +349,55 @@ void TestAmountField::input_and_result_styles()
 
     m_field->applyInputStyle(true);
     QCOMPARE(m_field->foreColour(), QColor(0, 0, 0));
+}
+
+void TestAmountField::screen_reader_edits_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected"); // the field held "1234" with "23" selected
+    QTest::newRow("typed at an offset") << 2 << 2 << "5"
+                                        << "12534";
+    QTest::newRow("deleted range") << 1 << 3 << ""
+                                   << "14";
+    QTest::newRow("pasted text reduced") << 0 << 4 << "1.234,56 €"
+                                         << "1234,56";
+    QTest::newRow("pasted no number") << 0 << 0 << "5-5"
+                                      << "1234";
+    QTest::newRow("offset beyond the text") << 5 << 5 << "9"
+                                            << "1234";
+    QTest::newRow("offset before the text") << -1 << 0 << "9"
+                                            << "1234";
+    QTest::newRow("start after end") << 3 << 1 << ""
+                                     << "1234";
+}
+
+void TestAmountField::screen_reader_edits()
+{
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    m_field->setKeyFilter(KeyFilter::Decimal);
+    m_field->setText(QStringLiteral("1234"));
+    m_field->setSelection(1, 2);
+    QAccessibleInterface *field = QAccessible::queryAccessibleInterface(m_field);
+    field->editableTextInterface()->replaceText(start, end, text);
+    QCOMPARE(m_field->text(), expected);
+    if (expected == u"1234") // refused: the selection stays too
+        QCOMPARE(m_field->selectedText(), QStringLiteral("23"));
+    // The one attribute run ends with the text, wherever it is asked for.
+    int runStart = -1, runEnd = -1;
+    field->textInterface()->attributes(40, &runStart, &runEnd);
+    QCOMPARE(QPair(runStart, runEnd), QPair(0, int(expected.size())));
+    // A text scrolled to its end: its last character is in the field, its first one out of it.
+    m_field->setText(QString(40, u'8'));
+    m_field->end(false);
+    QTest::qWait(20);
+    const QRect shown(m_field->mapToGlobal(QPoint(0, 0)), m_field->size());
+    QVERIFY(shown.contains(field->textInterface()->characterRect(39)));
+    QVERIFY(field->textInterface()->characterRect(0).left() < shown.left());
 }
 
 QTEST_MAIN(TestAmountField)

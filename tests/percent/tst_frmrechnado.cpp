@@ -303,6 +303,11 @@ void TestFrmRechnado::mode_key_switches_from_any_field_and_is_spoken()
     mode->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QVERIFY(m_fx->program.rechnado.isZuMode());
     QCOMPARE(announced(m_fx->program.rechnado), QStringLiteral("Modus 1  zu  2"));
+    // Held down, the key repeats; the mode switches once.
+    for (const bool repeat : {false, true, true, true})
+        QTest::simulateEvent(field("txtProzent"), true, Qt::Key_M, Qt::ControlModifier, QString(), repeat);
+    QTest::simulateEvent(field("txtProzent"), false, Qt::Key_M, Qt::ControlModifier, QString(), false);
+    QVERIFY(m_fx->program.rechnado.isVonMode());
 }
 
 void TestFrmRechnado::two_mode_clicks_return_to_zu_with_everything_cleared()
