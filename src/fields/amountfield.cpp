@@ -148,19 +148,18 @@ void AmountField::GotFocus()
         setSelection(0, length);
 }
 
-bool AmountField::textFits(const QFont &font) const
+int AmountField::textRoom() const
 {
     // As the line edit lays its text out: the contents less its text margins and two pixels a side,
-    // the text's width and a pixel for the caret.
+    // and a pixel for the caret.
     QStyleOptionFrame option;
     initStyleOption(&option);
     constexpr int kTextMargin = 2;
-    const int room = style()
-                         ->subElementRect(QStyle::SE_LineEditContents, &option, this)
-                         .marginsRemoved(textMargins())
-                         .width() -
-                     2 * kTextMargin;
-    return std::ceil(QFontMetricsF(font).horizontalAdvance(text())) + 1 <= room;
+    return style()
+               ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+               .marginsRemoved(textMargins())
+               .width() -
+           2 * kTextMargin - 1;
 }
 
 void AmountField::fitText()
@@ -170,16 +169,35 @@ void AmountField::fitText()
     if (f.pointSizeF() != m_fittedPoints)
         m_points = f.pointSizeF();
     f.setPointSizeF(m_points);
-    constexpr double kStep = 0.25;
-    while (isReadOnly() && f.pointSizeF() > kSmallestPoints && !textFits(f))
-        f.setPointSizeF(std::max(kSmallestPoints, f.pointSizeF() - kStep));
+    if (isReadOnly()) {
+        // The look sets its properties one by one, each a change of its own: what was fitted once
+        // is not measured again.
+        const FitAsked asked{text(), f, textRoom()};
+        if (asked != m_fitAsked) {
+            const auto width = [&](const QFont &font) {
+                return std::ceil(QFontMetricsF(font).horizontalAdvance(asked.text));
+            };
+            // Text widths grow with the font size: start a little above the size in proportion, then
+            // step down to the first that fits.
+            constexpr double kStep = 0.25;
+            if (const double wide = width(f); wide > asked.room) {
+                const double estimate = std::floor(m_points * asked.room / wide / kStep) * kStep + kStep;
+                f.setPointSizeF(std::clamp(estimate, kSmallestPoints, m_points));
+                while (f.pointSizeF() > kSmallestPoints && width(f) > asked.room)
+                    f.setPointSizeF(std::max(kSmallestPoints, f.pointSizeF() - kStep));
+            }
+            m_fitAsked = asked;
+            m_fitPoints = f.pointSizeF();
+        }
+        f.setPointSizeF(m_fitPoints);
+    }
     m_fittedPoints = f.pointSizeF();
     if (f != font())
         setFont(f);
     // The line edit centres a text with room to spare for its font's widest overhangs and otherwise
     // scrolls to the caret: with the caret at the start, a text that fits shows whole, and one too
     // wide even so shows its first digits, never its last.
-    if (isReadOnly() && !hasSelectedText())
+    if (isReadOnly() && !hasSelectedText() && cursorPosition() != 0)
         setCursorPosition(0);
 }
 

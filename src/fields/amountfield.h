@@ -109,7 +109,8 @@ private:
     void separateUndoStep();
     // Sets a locked field's font as large as its look asks for, or as small as its text needs.
     void fitText();
-    bool textFits(const QFont &font) const;
+    // How wide a text may be to show whole, in pixels.
+    int textRoom() const;
 
     std::optional<QColor> m_back;
     std::optional<QColor> m_fore;
@@ -119,6 +120,15 @@ private:
     Holds m_holds = Holds::Amount;
     double m_points = 0;       // the font size of the field's look
     double m_fittedPoints = 0; // the size fitText() last set
+    // What fitText() last measured (the text, the font the look asks for, the room) and found.
+    struct FitAsked {
+        QString text;
+        QFont font;
+        int room = 0;
+        bool operator==(const FitAsked &) const = default;
+    };
+    FitAsked m_fitAsked;
+    double m_fitPoints = 0;
     bool m_selectAllOnFocus = true;
     bool m_focusedByMouse = false;
     ClickRule m_click;
