@@ -70,9 +70,9 @@ std::string exactDigits(double magnitude)
 }
 
 // The exact digits of a value of at least 0 rounded to the cent. Below the half cent it goes down,
-// above it up, and at it, or within two units in the last place of the noise, up (away from zero,
+// above it up, and at it, or within the noise's few units in the last place of it, up (away from zero,
 // since the sign is written apart).
-std::string roundToCents(double magnitude, double noise)
+std::string roundToCents(double magnitude, Noise noise)
 {
     std::string digits = exactDigits(magnitude);
     const std::size_t point = digits.find('.');
@@ -85,9 +85,9 @@ std::string roundToCents(double magnitude, double noise)
     double fraction = 0;
     const std::string beyond = "0." + rest.substr(0, 40);
     std::from_chars(beyond.data(), beyond.data() + beyond.size(), fraction);
-    constexpr double kTieUnits = 2;
-    const double unit = std::nextafter(noise, std::numeric_limits<double>::infinity()) - noise;
-    const bool up = fraction >= 0.5 || (0.5 - fraction) / 100 <= kTieUnits * unit;
+    const double units = 2 + std::min(noise.roundings, 12) / 2.0;
+    const double unit = std::nextafter(noise.size, std::numeric_limits<double>::infinity()) - noise.size;
+    const bool up = fraction >= 0.5 || (0.5 - fraction) / 100 <= units * unit;
     for (std::size_t i = digits.size(); up && i-- > 0;) {
         if (digits[i] == '.')
             continue;
@@ -187,12 +187,12 @@ std::optional<QString> reducePastedNumber(const QString &pasted, Holds holds, co
     return text;
 }
 
-QString formatFixed2(double value, const QLocale &locale, double noise)
+QString formatFixed2(double value, const QLocale &locale, Noise noise)
 {
     Q_ASSERT(std::isfinite(value));
     const double magnitude = std::fabs(value);
-    const std::string cents =
-        roundToCents(magnitude, std::isfinite(noise) ? std::max(noise, magnitude) : magnitude);
+    noise.size = std::isfinite(noise.size) ? std::max(noise.size, magnitude) : magnitude;
+    const std::string cents = roundToCents(magnitude, noise);
     // Digits and "-" as a keyboard types them, so that whatever is written can be typed or pasted
     // back into a field; only the decimal separator is the locale's. "-0,00" tells the user nothing
     // that "0,00" does not.
@@ -202,7 +202,7 @@ QString formatFixed2(double value, const QLocale &locale, double noise)
     return minus ? u'-' + text : text;
 }
 
-QString formatSigned(double value, const QLocale &locale, double noise)
+QString formatSigned(double value, const QLocale &locale, Noise noise)
 {
     const QString text = formatFixed2(value, locale, noise);
     return value > 0 ? QStringLiteral("+") + text : text;

@@ -34,17 +34,24 @@ enum class Holds { Amount, Rate };
 std::optional<QString> reducePastedNumber(const QString &pasted, Holds holds = Holds::Amount,
                                           const QLocale &locale = QLocale());
 
+// How far rounding may have moved a computed double: the size of the numbers it was computed from
+// (1,515 - 1,50 has the size of 1,515, not of 0,015), and how many roundings lie on its way.
+struct Noise {
+    double size = 0;
+    int roundings = 0;
+};
+
 // The pattern "0.00": "-" for negative values under every locale, no grouping, the locale's decimal
 // separator, exactly two decimals: the cent of the exact result, a half cent going away from zero.
 // A double rarely holds a half cent exactly (2,675 is stored as 2,67499...), so a value counts as a
-// half cent when it lies within two units in the last place of one, measured on the size of the
-// numbers it was computed from (noise; see CheckedReal): 1,515 - 1,50 carries the noise of 1,515.
-// Any other value is written as the cent nearest to its own value. A negative value that rounds to
-// zero is written without its sign. Only finite values are written.
-QString formatFixed2(double value, const QLocale &locale = QLocale(), double noise = 0.0);
+// half cent when it lies within a few units in the last place of one, measured on its noise's size:
+// two units, and half a unit for each rounding on its way (up to twelve of them). Any other value is
+// written as the cent nearest to its own value. A negative value that rounds to zero is written
+// without its sign. Only finite values are written.
+QString formatFixed2(double value, const QLocale &locale = QLocale(), Noise noise = {});
 
 // A change or difference: "0.00" with a leading "+" when the value is greater than 0. The sign
 // follows the unrounded value, so a tiny increase shows as "+0,00".
-QString formatSigned(double value, const QLocale &locale = QLocale(), double noise = 0.0);
+QString formatSigned(double value, const QLocale &locale = QLocale(), Noise noise = {});
 
 } // namespace rechnado

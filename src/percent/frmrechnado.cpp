@@ -368,7 +368,7 @@ void frmRechnado::announceResults(bool difference)
 }
 
 // The change and the difference come from the solver, which has checked that they are finite.
-void frmRechnado::ProzCalc(double change, double noise)
+void frmRechnado::ProzCalc(double change, Noise noise)
 {
     ui.txtProzent->applyResultStyle();
     ui.txtProzent->setEnabled(true);
@@ -378,7 +378,7 @@ void frmRechnado::ProzCalc(double change, double noise)
     prozentIsResult = true;
 }
 
-void frmRechnado::DiffCalc(double difference, double noise)
+void frmRechnado::DiffCalc(double difference, Noise noise)
 {
     differenz = difference;
     ui.txtDiff->setText(formatSigned(differenz, QLocale(), noise));

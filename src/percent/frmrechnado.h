@@ -96,8 +96,8 @@ private:
     static const SlotMembers &membersOf(Field field);
 
     // The change in percent and the difference, each with the noise it carries.
-    void ProzCalc(double change, double noise);
-    void DiffCalc(double difference, double noise);
+    void ProzCalc(double change, Noise noise);
+    void DiffCalc(double difference, Noise noise);
     void showResult(const PercentOutcome::Written &written);
     // Tells a screen reader what the press wrote: each result by its field's name, then the
     // difference where the press showed one.

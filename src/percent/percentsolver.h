@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fields/numbertext.h"
+
 #include <array>
 #include <vector>
 
@@ -35,7 +37,7 @@ struct PercentOutcome {
     struct Written {
         Field field;
         double value;
-        double noise; // the size of what it was computed from (see CheckedReal)
+        Noise noise; // how far rounding may have moved it (see CheckedReal)
     };
     std::vector<Written> written; // the computed values, in the order the row writes them
     // The share is greater than the whole (von rows): the value is shown, but not as a result.
@@ -44,8 +46,8 @@ struct PercentOutcome {
     bool callsDiffCalc = false;
     double change = 0;     // what ProzCalc will show, when it is called
     double difference = 0; // what DiffCalc will show, when it is called
-    double changeNoise = 0;
-    double differenceNoise = 0;
+    Noise changeNoise;
+    Noise differenceNoise;
 };
 
 // Chooses the row for the given values and mode and computes everything the press will show.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fields/numbertext.h"
+
 namespace rechnado {
 
 // The savings plan, free of widgets.
@@ -29,10 +31,10 @@ struct SavingsOutcome {
     double absGewinn = 0;   // endsumme - anlagesumme
     double prozGewinn = 0;  // the gain in percent of anlagesumme
     // The noise each result carries (see CheckedReal), for the written cent.
-    double anlagesummeNoise = 0;
-    double endsummeNoise = 0;
-    double absGewinnNoise = 0;
-    double prozGewinnNoise = 0;
+    Noise anlagesummeNoise;
+    Noise endsummeNoise;
+    Noise absGewinnNoise;
+    Noise prozGewinnNoise;
 };
 
 constexpr int kMaxDeposits = 32767;

@@ -1,11 +1,11 @@
 #!/usr/bin/env python3
 """Checks every written cent against exact decimal arithmetic (Python's decimal and fractions).
 
-Runs cents_probe (the program's own number writing and solver) on random doubles of every
-magnitude, on exact half cents and their neighbours, and on presses of all fifteen solver rows with
-random typed numbers, and compares each text with the cent of the exact result, a half cent going
-away from zero. Where the exact result lies within a few units in the last place of a half cent
-without being one, the double cannot tell, and either cent is accepted: only there.
+Runs cents_probe (the program's own number writing and solvers) on random doubles of every
+magnitude, on exact half cents and their neighbours, on presses of all fifteen solver rows and on
+savings plans with random typed numbers, and compares each text with the cent of the exact result,
+a half cent going away from zero. Where the exact result lies within a few units in the last place
+of a half cent without being one, the double cannot tell, and either cent is accepted: only there.
 
 Usage: cents_oracle.py path/to/cents_probe [seed]
 """
@@ -67,38 +67,46 @@ def doubles(rng):
 #    size of the numbers it is computed from, whose last places rounding may have moved.
 
 class Num:
-    def __init__(self, value, noise=None):
+    """An exact value, the size of the numbers it is computed from and the roundings on its way."""
+
+    def __init__(self, value, noise=None, steps=0):
         self.v = Decimal(value)
         self.n = abs(float(self.v)) if noise is None else noise
+        self.steps = steps
 
-    def _r(self, v, carried):
-        return Num(v, max(carried, abs(float(v))))
+    def _r(self, v, carried, *operands):
+        return Num(v, max(carried, abs(float(v))), max(o.steps for o in operands) + 1)
+
+    def tolerance(self):
+        # The rule's band (two units, half a unit a rounding, up to twelve) and as much again for
+        # the double's own error.
+        return (4 + min(self.steps, 12)) * EPS * self.n
 
     def __add__(self, o):
         o = lift(o)
-        return self._r(self.v + o.v, max(self.n, o.n))
+        return self._r(self.v + o.v, max(self.n, o.n), self, o)
 
     def __sub__(self, o):
         o = lift(o)
-        return self._r(self.v - o.v, max(self.n, o.n))
+        return self._r(self.v - o.v, max(self.n, o.n), self, o)
 
     def __mul__(self, o):
         o = lift(o)
-        return self._r(self.v * o.v, max(abs(float(o.v)) * self.n, abs(float(self.v)) * o.n))
+        return self._r(self.v * o.v, max(abs(float(o.v)) * self.n, abs(float(self.v)) * o.n), self, o)
 
     def __truediv__(self, o):
         o = lift(o)
         r = self.v / o.v
-        return self._r(r, max(self.n, abs(float(r)) * o.n) / abs(float(o.v)))
+        return self._r(r, max(self.n, abs(float(r)) * o.n) / abs(float(o.v)), self, o)
 
     def __pow__(self, o):
         o = lift(o)
         r = self.v**o.v
         spread = max(abs(float(o.v)) * self.n / abs(float(self.v)), abs(float(self.v.ln())) * o.n)
-        return self._r(r, abs(float(r)) * spread)
+        return self._r(r, abs(float(r)) * spread, self, o)
 
     def ln(self):
-        return self._r(self.v.ln(), self.n / float(self.v))
+        return self._r(self.v.ln(), self.n / float(self.v), self)
 
 
 def lift(x):
@@ -141,31 +149,36 @@ def typed_amount(rng):
     return str(whole) + rng.choice(("", ",%02d" % rng.randrange(100), ",5", ",%03d" % rng.randrange(1000)))
 
 
-def typed_percent(rng, low=-90):
+def typed_percent(rng, low=-99, high=1000):
     choice = rng.random()
     if choice < 0.5:
-        value = rng.randint(max(low, -90), 100) or 19
+        value = rng.randint(low, high) or 19
         return str(value)
     return "%d,%s" % (rng.randint(0, 40), rng.choice(("5", "25", "45", "75", "125")))
 
 
-def presses(rng, count):
+def presses(rng, count, rows=range(1, 16), ties=False):
+    """Presses of random rows; with ties, prices and whole percentages, which end on half cents."""
     for _ in range(count):
-        row = rng.randint(1, 15)
+        row = rng.choice(rows)
         pattern, von, _ = ROWS[row]
         typed = {"B": None, "P": None, "L": None, "Z": None}
         fields = []
         for position, mark in enumerate(pattern):
             if mark == ".":
                 fields.append("-")
+            elif mark == "B" and ties:
+                fields.append("%d,%02d" % (rng.randint(0, 99999), rng.randrange(1, 100)))
             elif mark == "B":
                 fields.append(typed_amount(rng))
+            elif mark == "P" and ties:
+                fields.append(str(rng.randint(1, 100) if von else rng.choice([p for p in range(-99, 1001) if p])))
             elif mark == "P":
-                fields.append(typed_percent(rng, low=1 if von else -90))
+                fields.append(typed_percent(rng, low=1, high=100) if von else typed_percent(rng))
             elif mark == "L":
                 fields.append(str(rng.randint(1, 30)) + rng.choice(("", "", ",5")))
             else:
-                fields.append(typed_percent(rng, low=1))
+                fields.append(typed_percent(rng, low=1, high=100))
         if von and row == 13 and Decimal(fields[0].replace(",", ".")) > Decimal(fields[1].replace(",", ".")):
             fields[0], fields[1] = fields[1], fields[0]
         yield row, von, fields
@@ -176,13 +189,32 @@ def exact_press(row, fields):
     return ROWS[row][2](*nums)
 
 
+def plans(rng, count):
+    """Savings plans as people type them: deposits with cents, short plans, rates to 100 %."""
+    for _ in range(count):
+        yield [typed_amount(rng), str(rng.choice((1, 1, 2, 4, 12))), str(rng.randint(1, 6)),
+               typed_percent(rng, low=1, high=100)]
+
+
+def exact_plan(fields):
+    rate, per_year, years, percent = (Num(Decimal(f.replace(",", "."))) for f in fields)
+    factor = ((Num(1) + percent / 100) ** (Num(1) / per_year) - 1) * 100 / 100 + 1
+    balance = factor * rate
+    for _ in range(int(per_year.v * years.v) - 1):
+        balance = (rate + balance) * factor
+    paid = per_year * rate * years
+    return {"A": paid, "E": balance, "G": balance - paid, "P": balance * 100 / paid - 100}
+
+
 def main():
     probe = sys.argv[1]
     rng = random.Random(int(sys.argv[2]) if len(sys.argv) > 2 else 20261208)
     values = doubles(rng)
-    press_list = list(presses(rng, 30000))
+    press_list = list(presses(rng, 30000)) + list(presses(rng, 30000, rows=(2, 3, 11, 12, 14, 15), ties=True))
+    plan_list = list(plans(rng, 4000))
     requests = ["v " + v.hex() for v in values]
     requests += ["r %d %s" % (von, " ".join(fields)) for _, von, fields in press_list]
+    requests += ["s " + " ".join(fields) for fields in plan_list]
     answers = subprocess.run([probe], input="\n".join(requests) + "\n", capture_output=True, text=True,
                              check=True).stdout.splitlines()
     if len(answers) != len(requests):
@@ -196,6 +228,14 @@ def main():
         checked += 1
         if answer not in allowed:
             failures.append("%r (%s): wrote %s, exact %s" % (value, value.hex(), answer, " or ".join(sorted(allowed))))
+    for fields, answer in zip(plan_list, answers[len(values) + len(press_list):]):
+        written = dict(part.split("=") for part in answer.split() if "=" in part)
+        for name, num in exact_plan(fields).items():
+            allowed = accepted(Fraction(num.v), num.tolerance())
+            checked += 1
+            if written.get(name) not in allowed:
+                failures.append("plan %s %s: wrote %s, exact %s (%s)" % (
+                    " ".join(fields), name, written.get(name), " or ".join(sorted(allowed)), num.v))
     for (row, von, fields), answer in zip(press_list, answers[len(values):]):
         written = dict(part.split("=") for part in answer.split() if "=" in part)
         try:
@@ -206,7 +246,7 @@ def main():
             failures.append("row %d %s: wrote %s" % (row, " ".join(fields), answer))
             continue
         for name, num in (exact or {}).items():
-            allowed = accepted(Fraction(num.v), 4 * EPS * num.n)
+            allowed = accepted(Fraction(num.v), num.tolerance())
             checked += 1
             if written.get(name) not in allowed:
                 failures.append("row %d %s %s: wrote %s, exact %s (%s)" % (

@@ -3,8 +3,10 @@
 //   v <hex double>                      -> the value in "0.00"
 //   r <von 0|1> <B1> <B2> <%> <LZ> <ZS>  -> what a press writes: "Field=text ..." ("-" is an empty
 //                                          field), with change= and diff= where the press shows them
+//   s <Sparrate> <per year> <years> <%>  -> what a savings plan writes: "A=... E=... G=... P=..."
 #include "fields/numbertext.h"
 #include "percent/percentsolver.h"
+#include "savings/savingssolver.h"
 
 #include <charconv>
 #include <iostream>
@@ -31,6 +33,25 @@ int main()
             double value = 0;
             std::from_chars(hex.data() + skip, hex.data() + hex.size(), value, std::chars_format::hex);
             answer = formatFixed2(negative ? -value : value, german);
+        } else if (kind == "s") {
+            double values[4] = {};
+            for (double &value : values) {
+                std::string typed;
+                in >> typed;
+                value = toNumber(QString::fromStdString(typed), german).value_or(0.0);
+            }
+            const SavingsOutcome out = solveSavings({values[0], values[1], values[2], values[3]});
+            answer = out.kind != SavingsOutcome::Kind::Solved
+                         ? QStringLiteral("refused")
+                         : QStringList{QStringLiteral("A=") +
+                                           formatFixed2(out.anlagesumme, german, out.anlagesummeNoise),
+                                       QStringLiteral("E=") +
+                                           formatFixed2(out.endsumme, german, out.endsummeNoise),
+                                       QStringLiteral("G=") +
+                                           formatFixed2(out.absGewinn, german, out.absGewinnNoise),
+                                       QStringLiteral("P=") +
+                                           formatFixed2(out.prozGewinn, german, out.prozGewinnNoise)}
+                               .join(u' ');
         } else {
             int von = 0;
             in >> von;

@@ -456,6 +456,8 @@ void TestFrmRechnado::press_shows_results_data()
         << L{"89867717641", "101056248487,30", "12,45", "", ""} << "+11188530846,30" << "black" << "";
     QTest::newRow("difference of a half cent") << false << L{"1,50", "", "1"} << L{"1,50", "1,52", "1", "", ""}
         << "+0,02" << "black" << "";
+    QTest::newRow("difference of a half cent past 100 %") << false << L{"35,3", "", "585"}
+        << L{"35,3", "241,81", "585", "", ""} << "+206,51" << "black" << "";
     QTest::newRow("difference reads as the amounts") << false << L{"9,50", "", "7"} << L{"9,50", "10,17", "7", "", ""}
         << "+0,67" << "black" << "";
     QTest::newRow("von half cent") << true << L{"", "100,50", "1"} << L{"1,01", "100,50", "1", "", ""} << "+99,50"

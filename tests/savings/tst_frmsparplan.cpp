@@ -237,6 +237,8 @@ void TestFrmSparplan::worked_examples_data()
                                  << QStringList{"100,00", "102,50", "2,50", "2,50%"};
     QTest::newRow("half cents round up") << QStringList{"12,50", "1", "1", "5"}
                                          << QStringList{"12,50", "13,13", "0,63", "5,00%"};
+    QTest::newRow("a gain of a half percent cent") << QStringList{"130", "1", "2", "13"}
+                                                   << QStringList{"260,00", "312,90", "52,90", "20,35%"};
     QTest::newRow("millions show whole") << QStringList{"10000", "12", "40", "8"}
                                          << QStringList{"4800000,00", "32418038,67", "27618038,67", "575,38%"};
     // clang-format on
