@@ -1,6 +1,8 @@
 #include "app/controls.h"
 
+#include <QCoreApplication>
 #include <QDrag>
+#include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -35,32 +37,57 @@ void Label::setShortcut(const QKeySequence &key)
     // enabled. Held down, it clicks once: each click of the mode label clears the fields.
     m_shortcut = new QShortcut(key, this);
     m_shortcut->setAutoRepeat(false);
-    connect(m_shortcut, &QShortcut::activated, this, &Label::click);
+    connect(m_shortcut, &QShortcut::activated, this, [this] {
+        if (!m_keyHeld)
+            click();
+    });
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 namespace {
-// Whether a caption shows whole in the label's rectangle, broken at word boundaries. A single line
-// may overhang the label's foot by a pixel or two, as it always could; wrapped lines must fit.
-bool captionFits(const QFont &font, const QRect &room, Qt::Alignment alignment, const QString &caption)
+// Whether a caption shows whole in the label's rectangle, laid out as the flags say (broken at word
+// boundaries, or in its own lines). A single line may overhang the label's foot by a pixel or two,
+// as it always could; more lines must fit.
+bool captionFits(const QFont &font, const QRect &room, int flags, const QString &caption)
 {
     const QFontMetrics metrics(font);
-    const QRect needed = metrics.boundingRect(room, int(alignment) | Qt::TextWordWrap, caption);
+    const QRect needed = metrics.boundingRect(room, flags, caption);
     const bool oneLine = needed.height() <= metrics.lineSpacing();
     return needed.width() <= room.width() && (oneLine || needed.height() <= room.height());
 }
 } // namespace
 
-void Label::fitCaption()
+void Label::fitCaption(Lines lines)
 {
+    const int flags = int(alignment()) | (lines == Lines::Wrap ? Qt::TextWordWrap : 0);
     if (!m_layoutFont)
         m_layoutFont = font();
     QFont font = *m_layoutFont;
     const QRect room = contentsRect();
     constexpr double kSmallest = 5.0;
     constexpr double kStep = 0.25;
-    while (font.pointSizeF() > kSmallest && !captionFits(font, room, alignment(), text()))
+    while (font.pointSizeF() > kSmallest && !captionFits(font, room, flags, text()))
         font.setPointSizeF(font.pointSizeF() - kStep);
     setFont(font);
+}
+
+bool Label::eventFilter(QObject *watched, QEvent *event)
+{
+    // Qt marks a key's auto-repeat only where the platform tells it; an X server repeats a held
+    // key as a release and a press of the same moment, which Qt 6.4 passes on as two real ones.
+    // A press at the moment of the key's last release is such a repeat.
+    const QEvent::Type type = event->type();
+    if (m_shortcut && (type == QEvent::KeyRelease || type == QEvent::ShortcutOverride)) {
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        if (key->key() == m_shortcut->key()[0].key()) {
+            if (type == QEvent::KeyRelease)
+                m_releasedAt = key->timestamp();
+            else
+                m_keyHeld =
+                    key->isAutoRepeat() || (key->timestamp() != 0 && key->timestamp() == m_releasedAt);
+        }
+    }
+    return QLabel::eventFilter(watched, event);
 }
 
 void Label::mousePressEvent(QMouseEvent *event)

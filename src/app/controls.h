@@ -34,20 +34,25 @@ public:
 
     // A caption keeps the font its layout gives it and wraps where it is wider than its label. Only
     // where it would not fit even wrapped (the fonts at hand are wider than the ones the layout was
-    // drawn with, or the caption is long, as the clock's can be) is it set smaller, so that it shows
-    // whole. Called again after the caption changes, it starts from the layout's font.
-    void fitCaption();
+    // drawn with) is it set smaller, so that it shows whole. A caption of lines that must stay as
+    // they are (the clock's date and time) is set smaller until each line fits. Called again after
+    // the caption changes, it starts from the layout's font.
+    enum class Lines { Wrap, Keep };
+    void fitCaption(Lines lines = Lines::Wrap);
 
 Q_SIGNALS:
     void clicked();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     ClickRule m_click;
     QShortcut *m_shortcut = nullptr;
+    quint64 m_releasedAt = 0; // when the shortcut's key was last released
+    bool m_keyHeld = false;   // its key is held down: the press is a repeat
     std::optional<QFont> m_layoutFont;
 };
 

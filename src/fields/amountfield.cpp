@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QValidator>
@@ -18,8 +19,9 @@
 namespace rechnado {
 
 // Every change the user makes (a typed key, a paste, a drop, an undo) passes here as the whole new
-// text: a change that brings in a refused character or exceeds the typed length is refused whole. A
-// paste may be as long as the number it brings. Text the program sets with setText() is not validated.
+// text: a change that brings in a refused character or grows the text past the typed length is
+// refused whole. A paste may be as long as the number it brings. Text the program sets with setText()
+// is not validated.
 class AmountField::Validator final : public QValidator {
 public:
     explicit Validator(AmountField *field)
@@ -31,8 +33,9 @@ public:
     {
         if (!filterAcceptsAll(m_field->keyFilter(), input))
             return Invalid;
+        // Past the limit a text may only shrink, so that a long pasted number can be corrected.
         const qsizetype max = m_field->typedMaxLength();
-        if (max > 0 && input.size() > std::max(max, m_field->m_pasteLength))
+        if (max > 0 && input.size() > std::max({max, m_field->m_pasteLength, m_field->m_acceptedLength}))
             return Invalid;
         return Acceptable;
     }
@@ -47,7 +50,10 @@ AmountField::AmountField(QWidget *parent)
     setValidator(new Validator(this));
     setAlignment(Qt::AlignCenter);
     m_points = font().pointSizeF();
-    connect(this, &QLineEdit::textChanged, this, &AmountField::fitText);
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &now) {
+        m_acceptedLength = now.size();
+        fitText();
+    });
 }
 
 void AmountField::setBackColour(std::optional<QColor> colour)
@@ -165,9 +171,6 @@ int AmountField::textRoom() const
 void AmountField::fitText()
 {
     QFont f = font();
-    // A font set from outside (the look, the layout) is the one asked for.
-    if (f.pointSizeF() != m_fittedPoints)
-        m_points = f.pointSizeF();
     f.setPointSizeF(m_points);
     if (isReadOnly()) {
         // The look sets its properties one by one, each a change of its own: what was fitted once
@@ -191,9 +194,10 @@ void AmountField::fitText()
         }
         f.setPointSizeF(m_fitPoints);
     }
-    m_fittedPoints = f.pointSizeF();
-    if (f != font())
+    if (f != font()) {
+        const QScopedValueRollback fitting(m_fitting, true);
         setFont(f);
+    }
     // The line edit centres a text with room to spare for its font's widest overhangs and otherwise
     // scrolls to the caret: with the caret at the start, a text that fits shows whole, and one too
     // wide even so shows its first digits, never its last.
@@ -204,8 +208,11 @@ void AmountField::fitText()
 void AmountField::changeEvent(QEvent *event)
 {
     QLineEdit::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::ReadOnlyChange ||
-        event->type() == QEvent::StyleChange)
+    // A font set from outside (the look, the layout, the window's) is the one asked for.
+    if (event->type() == QEvent::FontChange && !m_fitting)
+        m_points = font().pointSizeF();
+    if (!m_fitting && (event->type() == QEvent::FontChange || event->type() == QEvent::ReadOnlyChange ||
+                       event->type() == QEvent::StyleChange))
         fitText();
 }
 
@@ -305,6 +312,15 @@ void AmountField::focusInEvent(QFocusEvent *event)
     m_focusedByMouse = event->reason() == Qt::MouseFocusReason;
 }
 
+void AmountField::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    // A number wider than the field shows its start once the field is left, never only its end.
+    if (event->reason() != Qt::PopupFocusReason && !hasSelectedText() &&
+        std::ceil(QFontMetricsF(font()).horizontalAdvance(text())) > textRoom())
+        setCursorPosition(0);
+}
+
 void AmountField::mousePressEvent(QMouseEvent *event)
 {
     m_click.pressed(event);
@@ -365,9 +381,17 @@ void AmountField::dropEvent(QDropEvent *event)
     QDropEvent drop(event->position(), event->possibleActions(), &reduced, event->buttons(),
                     event->modifiers());
     drop.setDropAction(event->dropAction());
+    // Text dropped from elsewhere is one undo step of its own, as a paste is; a move inside the
+    // field is the line edit's own.
+    const bool fromElsewhere = event->source() != this;
+    const QString before = text();
+    if (fromElsewhere)
+        separateUndoStep();
     m_pasteLength = number->size();
     QLineEdit::dropEvent(&drop);
     m_pasteLength = 0;
+    if (fromElsewhere && text() != before)
+        separateUndoStep();
     event->setDropAction(drop.dropAction());
     event->setAccepted(drop.isAccepted());
 }

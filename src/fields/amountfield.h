@@ -92,6 +92,7 @@ Q_SIGNALS:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -116,10 +117,11 @@ private:
     std::optional<QColor> m_fore;
     KeyFilter m_filter = KeyFilter::None;
     int m_typedMaxLength = 0;
-    qsizetype m_pasteLength = 0; // while a paste goes in: its length, which the typed limit yields to
+    qsizetype m_pasteLength = 0;    // while a paste goes in: its length, which the typed limit yields to
+    qsizetype m_acceptedLength = 0; // the length of the text before the change under way
     Holds m_holds = Holds::Amount;
-    double m_points = 0;       // the font size of the field's look
-    double m_fittedPoints = 0; // the size fitText() last set
+    double m_points = 0;    // the font size of the field's look
+    bool m_fitting = false; // fitText() sets the font
     // What fitText() last measured (the text, the font the look asks for, the room) and found.
     struct FitAsked {
         QString text;

@@ -174,7 +174,9 @@ std::optional<QString> reducePastedNumber(const QString &pasted, Holds holds, co
     for (const QString &sign : {symbol, iso})
         if (!sign.isEmpty() && text.startsWith(sign))
             text = text.sliced(sign.size()).trimmed();
-    if (text.startsWith(u'+'))
+    // A plus sign before the number, not before another sign ("+-5" is no number).
+    if (text.startsWith(u'+') && !text.sliced(1).startsWith(u'-') &&
+        !text.sliced(1).startsWith(locale.negativeSign()))
         text = text.sliced(1);
     // The locale's own minus (U+2212 under Swedish settings) is the minus a keyboard types.
     const QString minus = locale.negativeSign();

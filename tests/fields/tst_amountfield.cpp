@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <QMimeData>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -35,6 +36,8 @@ private Q_SLOTS:
     void enter_is_not_inserted_and_keypad_decimal_types_the_separator();
     void twelfth_character_is_refused_but_program_text_is_not_cut();
     void paste_over_a_selection_counts_the_resulting_length();
+    void paste_once_as_one_undo_step_data();
+    void paste_once_as_one_undo_step();
     void context_menu_reads_german_and_pastes_the_plain_number();
     void tab_selects_the_whole_text();
     void mouse_focus_selects_the_whole_text();
@@ -126,6 +129,7 @@ void TestAmountField::textRows()
     QTest::newRow("pasted point in a rate is no grouping") << rate << 11 << "3.125" << "3125" << "" << de;
     QTest::newRow("pasted rate") << rate << 11 << "3,125 %" << "3,125" << "3,125" << de;
     QTest::newRow("pasted two minus signs") << sig << 11 << "--5" << "--5" << "" << de;
+    QTest::newRow("pasted plus before minus") << sig << 11 << "+-5" << "-5" << "" << de;
     QTest::newRow("sv pasted own minus") << sig << 11 << QString(QChar(0x2212)) + u'5' << "5" << "-5" << sv;
     QTest::newRow("pasted result beyond the typed limit") << dec << 11 << "1234568359567,13" << "12345683595"
                                                            << "1234568359567,13" << de;
@@ -236,6 +240,58 @@ void TestAmountField::paste_over_a_selection_counts_the_resulting_length()
     QGuiApplication::clipboard()->setText(QStringLiteral("99"));
     QTest::keySequence(m_field, QKeySequence::Paste);
     QCOMPARE(m_field->text(), QStringLiteral("99"));
+    // A pasted number longer than typing allows can be corrected, and once left shows its start.
+    m_field->setFixedWidth(105);
+    m_field->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("1234568359567,13"));
+    QTest::keySequence(m_field, QKeySequence::Paste);
+    QTest::keyClick(m_field, Qt::Key_Backspace);
+    QCOMPARE(m_field->text(), QStringLiteral("1234568359567,1"));
+    QTest::keyClicks(m_field, QStringLiteral("9"));
+    QCOMPARE(m_field->text(), QStringLiteral("1234568359567,1"));
+    m_first->setFocus();
+    QCOMPARE(m_field->cursorPosition(), 0);
+}
+
+void TestAmountField::paste_once_as_one_undo_step_data()
+{
+    QTest::addColumn<QString>("path");
+    for (const char *path : {"Strg+V", "Umschalt+Einfg", "middle button", "drop", "screen reader"})
+        QTest::newRow(path) << QString::fromLatin1(path);
+}
+
+void TestAmountField::paste_once_as_one_undo_step()
+{
+    QFETCH(QString, path);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (path == u"middle button" && !clipboard->supportsSelection())
+        QSKIP("no selection to paste on this platform");
+    m_field->setKeyFilter(KeyFilter::Decimal);
+    m_field->setFocus();
+    QTest::keyClicks(m_field, QStringLiteral("5"));
+    const QString copied = QStringLiteral("100");
+    clipboard->setText(copied);
+    clipboard->setText(copied, QClipboard::Selection);
+    if (path == u"Strg+V") {
+        QTest::keyClick(m_field, Qt::Key_V, Qt::ControlModifier);
+    } else if (path == u"Umschalt+Einfg") {
+        QTest::keyClick(m_field, Qt::Key_Insert, Qt::ShiftModifier);
+    } else if (path == u"middle button") {
+        QTest::mouseClick(m_field, Qt::MiddleButton, {}, QPoint(m_field->width() - 3, m_field->height() / 2));
+    } else if (path == u"drop") {
+        QMimeData dragged;
+        dragged.setText(copied);
+        const QPoint at(m_field->width() - 3, m_field->height() / 2);
+        QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+        QApplication::sendEvent(m_field, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &dragged, Qt::LeftButton, {});
+        QApplication::sendEvent(m_field, &drop);
+    } else {
+        QAccessible::queryAccessibleInterface(m_field)->editableTextInterface()->insertText(1, copied);
+    }
+    QCOMPARE(m_field->text(), QStringLiteral("5100"));
+    QTest::keySequence(m_field, QKeySequence::Undo);
+    QCOMPARE(m_field->text(), QStringLiteral("5"));
 }
 
 void TestAmountField::context_menu_reads_german_and_pastes_the_plain_number()
@@ -383,6 +439,7 @@ void TestAmountField::screen_reader_edits()
     m_field->setText(QStringLiteral("1234"));
     m_field->setSelection(1, 2);
     QAccessibleInterface *field = QAccessible::queryAccessibleInterface(m_field);
+    field->textInterface()->setSelection(0, 4, 1); // start after end: nothing
     field->editableTextInterface()->replaceText(start, end, text);
     QCOMPARE(m_field->text(), expected);
     if (expected == u"1234") // refused: the selection stays too
