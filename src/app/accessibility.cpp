@@ -15,12 +15,15 @@ namespace rechnado {
 
 namespace {
 
-// Whether a modal box blocks the control's window. The mouse and the keys cannot reach such a window,
-// but a screen reader's or voice control's actions can: they must not press anything there either.
-bool blockedByModalBox(const QWidget *control)
+// Whether a control may act on a screen reader's or voice control's request. The mouse and the keys
+// reach only a control that is shown and enabled, in a window that no modal box blocks; actions
+// and edits by a screen reader must reach no other either (a hidden window's controls are still
+// in its tree, and a box does not stop them).
+bool mayAct(const QWidget *control)
 {
     const QWidget *modal = QApplication::activeModalWidget();
-    return modal && modal != control->window() && !modal->isAncestorOf(control);
+    const bool blocked = modal && modal != control->window() && !modal->isAncestorOf(control);
+    return control->isVisible() && control->isEnabled() && !blocked;
 }
 
 // A label or picture of the program's. One that reacts to clicks (the mode label, the clock, the
@@ -64,7 +67,7 @@ public:
 
     void doAction(const QString &action) override
     {
-        if (blockedByModalBox(control()))
+        if (!mayAct(control()))
             return;
         if (action == pressAction() && control()->isClickable())
             control()->click();
@@ -118,7 +121,7 @@ public:
 
     void doAction(const QString &action) override
     {
-        if (blockedByModalBox(button()) || !button()->isEnabled())
+        if (!mayAct(button()))
             return;
         if (action == pressAction())
             button()->click();
@@ -230,7 +233,7 @@ public:
     }
     void setSelection(int index, int startOffset, int endOffset) override
     {
-        if (index == 0 && inText(startOffset) && inText(endOffset))
+        if (index == 0 && inText(startOffset) && inText(endOffset) && startOffset <= endOffset)
             field()->setSelection(startOffset, endOffset - startOffset);
     }
 
@@ -250,15 +253,19 @@ public:
     // field's filter and length rule; more is a paste (a screen reader's paste inserts the
     // clipboard's text), reduced to the number it stands for or refused whole. Offsets outside
     // the text change nothing.
-    void deleteText(int startOffset, int endOffset) override
-    {
-        field()->replaceRange(startOffset, endOffset, {}, AmountField::Arrives::Typed);
-    }
+    void deleteText(int startOffset, int endOffset) override { replaceText(startOffset, endOffset, {}); }
     void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
     void replaceText(int startOffset, int endOffset, const QString &text) override
     {
-        field()->replaceRange(startOffset, endOffset, text,
-                              text.size() > 1 ? AmountField::Arrives::Pasted : AmountField::Arrives::Typed);
+        if (mayAct(field()))
+            field()->replaceRange(startOffset, endOffset, text,
+                                  text.size() > 1 ? AmountField::Arrives::Pasted
+                                                  : AmountField::Arrives::Typed);
+    }
+    void doAction(const QString &action) override
+    {
+        if (mayAct(field()))
+            QAccessibleWidget::doAction(action);
     }
 
 private:

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace rechnado {
 
@@ -79,7 +80,8 @@ QString shortDateText(const QDate &date)
 
 QString longTimeText(const QTime &time)
 {
-    // The locale's long form with seconds, but without the time zone that Qt appends to it.
+    // The locale's long form with seconds, but without the time zone that Qt puts in it, nor what
+    // stood around the zone alone: "HH:mm:ss (t)", "APh:mm:ss [t]", "h:mm:ss AP, t", "t HH:mm:ss".
     QString format = QLocale().timeFormat(QLocale::LongFormat);
     QString kept;
     bool quoted = false;
@@ -90,7 +92,13 @@ QString longTimeText(const QTime &time)
             continue;
         kept += c;
     }
-    return QLocale().toString(time, kept.trimmed());
+    kept.remove(QRegularExpression(QStringLiteral("\\(\\s*\\)|\\[\\s*\\]")));
+    const auto loose = [](QChar c) { return c.isSpace() || c == u','; };
+    while (!kept.isEmpty() && loose(kept.back()))
+        kept.chop(1);
+    while (!kept.isEmpty() && loose(kept.front()))
+        kept.remove(0, 1);
+    return QLocale().toString(time, kept);
 }
 
 } // namespace rechnado

@@ -259,7 +259,7 @@ void frmRechnado::Timer1_Timer()
     const QDateTime now = platform().now();
     ui.lblDateTime->setText(shortDateText(now.date()) + QStringLiteral("\r\n") + longTimeText(now.time()));
     // The long time can be wide ("10:59:41 PM"): the two lines show whole, set smaller if need be.
-    ui.lblDateTime->fitCaption();
+    ui.lblDateTime->fitCaption(Label::Lines::Keep);
 }
 
 void frmRechnado::errorBox(const QString &text)

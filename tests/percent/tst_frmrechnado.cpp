@@ -11,6 +11,7 @@
 
 using namespace rechnado;
 using namespace rechnado::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 const char *const kAmountFields[] = {"txtAnlagebetrag", "txtEndbetrag", "txtProzent", "txtLaufzeit",
@@ -294,6 +295,11 @@ void TestFrmRechnado::mode_key_switches_from_any_field_and_is_spoken()
     enter("txtProzent", QStringLiteral("19"));
     QTest::keyClick(field("txtProzent"), Qt::Key_M, Qt::ControlModifier);
     QVERIFY(m_fx->program.rechnado.isVonMode());
+    // A greyed field takes no screen reader's edit either.
+    QAccessible::queryAccessibleInterface(field("txtZinssatz"))
+        ->editableTextInterface()
+        ->insertText(0, u"-"_s);
+    QCOMPARE(field("txtZinssatz")->text(), QString());
     QCOMPARE(field("txtProzent")->text(), QString());
     QVERIFY(field("txtProzent")->hasFocus());
     QCOMPARE(announced(m_fx->program.rechnado), QStringLiteral("Modus 1 von 2"));
@@ -303,10 +309,14 @@ void TestFrmRechnado::mode_key_switches_from_any_field_and_is_spoken()
     mode->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QVERIFY(m_fx->program.rechnado.isZuMode());
     QCOMPARE(announced(m_fx->program.rechnado), QStringLiteral("Modus 1  zu  2"));
-    // Held down, the key repeats; the mode switches once.
-    for (const bool repeat : {false, true, true, true})
+    // Held down, the key repeats, marked as a repeat or, as an X server repeats it, as a release and a
+    // press of the same moment; the mode switches once.
+    for (const bool repeat : {false, true, true})
         QTest::simulateEvent(field("txtProzent"), true, Qt::Key_M, Qt::ControlModifier, QString(), repeat);
-    QTest::simulateEvent(field("txtProzent"), false, Qt::Key_M, Qt::ControlModifier, QString(), false);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_M, Qt::ControlModifier);
+    release.setTimestamp(5000);
+    QApplication::sendEvent(field("txtProzent"), &release);
+    qt_sendShortcutOverrideEvent(field("txtProzent"), 5000, Qt::Key_M, Qt::ControlModifier);
     QVERIFY(m_fx->program.rechnado.isVonMode());
 }
 
@@ -361,6 +371,8 @@ void TestFrmRechnado::clock_shows_short_date_and_long_time_data()
     QTest::newRow("de") << german() << QTime(9, 5, 3) << "07.12.26\r\n09:05:03";
     QTest::newRow("en") << english() << QTime(9, 5, 3) << "12/7/26\r\n9:05:03 AM";
     QTest::newRow("en evening") << english() << QTime(22, 59, 41) << "12/7/26\r\n10:59:41 PM";
+    QTest::newRow("uz without the zone's brackets")
+        << QLocale(u"uz_UZ"_s) << QTime(22, 59, 41) << "07/12/26\r\n22:59:41";
 }
 
 void TestFrmRechnado::clock_shows_short_date_and_long_time()
@@ -846,14 +858,18 @@ void TestFrmRechnado::about_trip_leaves_everything_as_it_was()
 void TestFrmRechnado::an_open_box_blocks_every_press_data()
 {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("pressed"); // by a screen reader's Press while the box is open
+    // Pressed, or edited, by a screen reader while the box is open; "Rechnado/" names a control of
+    // the main window hidden behind the About window.
+    QTest::addColumn<QStringList>("pressed");
     using L = QStringList;
     QTest::newRow("Fehler ! over the main window")
-        << "Rechnado"
-        << L{"cmdSparplan", "cmdAbout", "cmdExit", "cmdNeu", "cmdBerechnen", "lblVonZu", "lblDateTime"};
+        << "Rechnado" << L{"cmdSparplan",  "cmdAbout", "cmdExit",     "cmdNeu",
+                           "cmdBerechnen", "lblVonZu", "lblDateTime", "txtAnlagebetrag"};
     QTest::newRow("Fehler ! over the savings plan")
-        << "Sparplan" << L{"cmdBack", "cmdAbout", "cmdExit", "cmdNeu"};
-    QTest::newRow("Hey ! over the About window") << "About..." << L{"cmdOK", "imgIch"};
+        << "Sparplan" << L{"cmdBack", "cmdAbout", "cmdExit", "cmdNeu", "txtSparrate"};
+    QTest::newRow("Hey ! over the About window, the main window hidden")
+        << "About..."
+        << L{"cmdOK", "imgIch", "Rechnado/cmdSparplan", "Rechnado/cmdBerechnen", "Rechnado/txtProzent"};
 }
 
 void TestFrmRechnado::an_open_box_blocks_every_press()
@@ -871,12 +887,32 @@ void TestFrmRechnado::an_open_box_blocks_every_press()
     }
     Program::flushDeletes();
     const auto state = [&] {
-        return QStringList{p.visibleWindow(), QString::number(p.rechnado.isLoaded()),
-                           QString::number(p.sparplan.isLoaded()), QString::number(p.rechnado.isVonMode()),
-                           announced(*form)}
-            .join(u'|');
+        QStringList seen{p.visibleWindow(), QString::number(p.sparplan.isLoaded()),
+                         QString::number(p.rechnado.isVonMode()), announced(*form)};
+        for (const Form *shown : {static_cast<Form *>(&p.rechnado), form})
+            if (shown->window())
+                for (const AmountField *f : shown->window()->findChildren<AmountField *>())
+                    seen << f->text();
+        return seen.join(u'|');
     };
     const QString before = state();
+    const auto pressAll = [&](bool hiddenOnly) {
+        for (const QString &name : pressed) {
+            const bool hidden = name.startsWith(u"Rechnado/");
+            QWidget *control =
+                (hidden ? &p.rechnado : form)->window()->findChild<QWidget *>(name.section(u'/', -1));
+            QAccessibleInterface *told = QAccessible::queryAccessibleInterface(control);
+            if (hiddenOnly && !hidden)
+                continue;
+            if (QAccessibleEditableTextInterface *edit = told->editableTextInterface())
+                edit->insertText(0, u"7"_s);
+            else
+                told->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
+        Program::flushDeletes(); // what an unload let go of goes now
+    };
+    pressAll(true); // a hidden window takes no press, box or not
+    QCOMPARE(state(), before);
     // The real desktop's boxes; each is pressed through from inside its own event loop, then closed.
     Platform *recording = setPlatform(nullptr);
     QStringList titles;
@@ -885,15 +921,8 @@ void TestFrmRechnado::an_open_box_blocks_every_press()
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return;
-        if (titles.isEmpty()) {
-            for (const QString &name : pressed) {
-                QWidget *control = form->window()->findChild<QWidget *>(name);
-                QVERIFY2(control, qPrintable(name));
-                QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(
-                    QAccessibleActionInterface::pressAction());
-            }
-            Program::flushDeletes(); // what an unload let go of goes now, inside the box
-        }
+        if (titles.isEmpty())
+            pressAll(false);
         titles << box->windowTitle();
         box->button(QMessageBox::Ok)->click();
     });
