@@ -77,7 +77,7 @@ public:
     double fontSize() const { return m_points; }
     // The smallest font a locked field's text is set in, in points: still legible, and small enough
     // for the longest result a field takes ("-1234567890123,45") to show whole.
-    static constexpr double kSmallestPoints = 7.5;
+    static constexpr double kSmallestPoints = 7.0;
 
     // The rule that runs when the field gets the focus: the whole text selected.
     void GotFocus();

@@ -199,7 +199,7 @@ inline bool showsWhole(const QLineEdit *field)
     const int frame = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
     const int room = field->width() - 2 * frame - 4;
     const QFontMetrics metrics(field->font());
-    return metrics.horizontalAdvance(field->text()) + 1 <= room && field->font().pointSizeF() >= 7.5;
+    return metrics.horizontalAdvance(field->text()) + 1 <= room && field->font().pointSizeF() >= 7.0;
 }
 
 // Sends a left click to the middle of a widget.
