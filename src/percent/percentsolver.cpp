@@ -71,7 +71,7 @@ struct Formulas {
 
 // Betrag 2 against Betrag 1 in percent (multiply first, then divide, then subtract), and Betrag 2
 // less Betrag 1; NaN where there is no finite result.
-CheckedReal percentChange(CheckedReal anlagebetrag, CheckedReal endbetrag)
+CheckedReal percentChange(const CheckedReal &anlagebetrag, const CheckedReal &endbetrag)
 {
     return endbetrag * 100 / anlagebetrag - 100;
 }
