@@ -16,6 +16,8 @@ SetCompressor /SOLID lzma
 Name "${PRODUCT_NAME}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\${INTERNAL_NAME}"
+; Installed again, Rechnado stays where it is, also where /D= once put it.
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel user
 ShowInstDetails hide
 ShowUninstDetails hide
@@ -44,6 +46,71 @@ VIAddVersionKey /LANG=1031 "OriginalFilename" "rechnado-${VERSION}-setup.exe"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "German"
 
+; A running program's files can be neither replaced nor removed; Windows refuses to open a running
+; exe for writing, which tells that it runs. Until it is closed nothing is changed: the user may
+; close it and retry, a silent run ends with exit code 2. Takes the folder on the stack.
+!macro WAIT_CLOSED UN
+Function ${UN}WaitClosed
+    Exch $R0
+    Push $R1
+    retry:
+    ${If} ${FileExists} "$R0\rechnado.exe"
+        ClearErrors
+        FileOpen $R1 "$R0\rechnado.exe" a
+        ${If} ${Errors}
+            MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Rechnado läuft noch. Bitte beenden Sie Rechnado und klicken Sie dann auf „Wiederholen“." /SD IDCANCEL IDRETRY retry
+            SetErrorLevel 2
+            Quit
+        ${EndIf}
+        FileClose $R1
+    ${EndIf}
+    Pop $R1
+    Pop $R0
+FunctionEnd
+!macroend
+!insertmacro WAIT_CLOSED ""
+!insertmacro WAIT_CLOSED "un."
+
+; A folder given with /D= that holds anything but an earlier Rechnado is someone else's: nothing goes
+; into it, since uninstalling would take its files along.
+Function .onInit
+    SetShellVarContext current
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 != ""
+        Push $0
+        Call WaitClosed
+    ${EndIf}
+    Push $INSTDIR
+    Call WaitClosed
+    ; Rechnado's own folder, the one it is installed in, or one with an earlier Rechnado in it.
+    ${If} $INSTDIR == "$LOCALAPPDATA\Programs\${INTERNAL_NAME}"
+    ${OrIf} $INSTDIR == $0
+        Return
+    ${EndIf}
+    ${If} ${FileExists} "$INSTDIR\rechnado.exe"
+    ${AndIf} ${FileExists} "$INSTDIR\Uninstall.exe"
+        Return
+    ${EndIf}
+    FindFirst $1 $2 "$INSTDIR\*.*"
+    ${DoWhile} $2 != ""
+        ${If} $2 != "."
+        ${AndIf} $2 != ".."
+            FindClose $1
+            MessageBox MB_OK|MB_ICONSTOP "Der Ordner „$INSTDIR“ ist nicht leer und enthält kein Rechnado. Bitte geben Sie einen neuen oder leeren Ordner an." /SD IDOK
+            SetErrorLevel 2
+            Quit
+        ${EndIf}
+        FindNext $1 $2
+    ${Loop}
+    FindClose $1
+FunctionEnd
+
+Function un.onInit
+    SetShellVarContext current
+    Push $INSTDIR
+    Call un.WaitClosed
+FunctionEnd
+
 Section "Rechnado"
     SetShellVarContext current
     ; An earlier installation, of this version or an older one, is removed by its own uninstaller,
@@ -52,7 +119,12 @@ Section "Rechnado"
     ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
     ${If} $0 != ""
     ${AndIf} ${FileExists} "$0\Uninstall.exe"
-        ExecWait '"$0\Uninstall.exe" /S _?=$0'
+        ExecWait '"$0\Uninstall.exe" /S _?=$0' $1
+        ${If} $1 != 0
+            MessageBox MB_OK|MB_ICONSTOP "Das installierte Rechnado in „$0“ ließ sich nicht entfernen." /SD IDOK
+            SetErrorLevel 2
+            Quit
+        ${EndIf}
         Delete "$0\Uninstall.exe"
         RMDir "$0"
     ${EndIf}
@@ -77,11 +149,16 @@ SectionEnd
 
 ; Exactly what the installer put there: its files, then its folders where they are empty, the
 ; shortcut and the key. Whatever else the user keeps in the folder stays, and the folder with it.
+; The shortcut and the key belong to the installation they name: the uninstaller of a copy of the
+; folder leaves them to it.
 Section "Uninstall"
     SetShellVarContext current
     !include "${UNFILES}"
     Delete "$INSTDIR\Uninstall.exe"
     RMDir "$INSTDIR"
-    Delete "$SMPROGRAMS\${INTERNAL_NAME}.lnk"
-    DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 == $INSTDIR
+        Delete "$SMPROGRAMS\${INTERNAL_NAME}.lnk"
+        DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ${EndIf}
 SectionEnd
