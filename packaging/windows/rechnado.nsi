@@ -121,7 +121,7 @@ Section "Rechnado"
     ${AndIf} ${FileExists} "$0\Uninstall.exe"
         ExecWait '"$0\Uninstall.exe" /S _?=$0' $1
         ${If} $1 != 0
-            MessageBox MB_OK|MB_ICONSTOP "Das installierte Rechnado in „$0“ ließ sich nicht entfernen." /SD IDOK
+            MessageBox MB_OK|MB_ICONSTOP "Das installierte Rechnado in „$0“ ließ sich nicht entfernen; vielleicht läuft es noch. Bitte beenden Sie Rechnado und starten Sie die Installation erneut." /SD IDOK
             SetErrorLevel 2
             Quit
         ${EndIf}
@@ -150,14 +150,25 @@ SectionEnd
 ; Exactly what the installer put there: its files, then its folders where they are empty, the
 ; shortcut and the key. Whatever else the user keeps in the folder stays, and the folder with it.
 ; The shortcut and the key belong to the installation they name: the uninstaller of a copy of the
-; folder leaves them to it.
+; folder leaves them to it. Where no installation is registered, the shortcut can only be its own.
 Section "Uninstall"
     SetShellVarContext current
+    ; Once more: the program may have been started while the confirmation page was open.
+    Push $INSTDIR
+    Call un.WaitClosed
     !include "${UNFILES}"
+    ; Started even in the moment between, it keeps its files: then the entry stays, and so do the
+    ; shortcut and the uninstaller, to uninstall once it is closed.
+    ${If} ${FileExists} "$INSTDIR\rechnado.exe"
+        MessageBox MB_OK|MB_ICONSTOP "Rechnado läuft noch und wurde nicht vollständig entfernt. Bitte beenden Sie Rechnado und deinstallieren Sie es dann erneut." /SD IDOK
+        SetErrorLevel 2
+        Quit
+    ${EndIf}
     Delete "$INSTDIR\Uninstall.exe"
     RMDir "$INSTDIR"
     ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
     ${If} $0 == $INSTDIR
+    ${OrIf} $0 == ""
         Delete "$SMPROGRAMS\${INTERNAL_NAME}.lnk"
         DeleteRegKey HKCU "${UNINSTALL_KEY}"
     ${EndIf}
